@@ -1,0 +1,188 @@
+#include "ConversionesTextoHTML.h"
+#include "ModeloLiteral.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+using ConversionesTextoHTML::ConvierteTextoHTML;
+using ConversionesTextoHTML::Entidades;
+
+namespace {
+
+TEST(Entidades, HoldsTheLatin1SetThenTheFourReservedCharacters)
+{
+    ASSERT_EQ(Entidades.size(), 99u);
+    std::set<std::u16string_view> textos;
+    for (std::size_t i = 0; i < Entidades.size(); ++i) {
+        const auto &e = Entidades[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(e.Especial, i >= 95 ? 1 : 0);
+        if (i < 95) {
+            EXPECT_EQ(e.Codigo, 161 + int(i));
+        }
+        EXPECT_TRUE(e.Texto.starts_with(u"&") && e.Texto.ends_with(u";"));
+        textos.insert(e.Texto);
+    }
+    EXPECT_EQ(textos.size(), 99u) << "every name is distinct";
+    EXPECT_EQ(Entidades[0].Texto, u"&iexcl;");
+    EXPECT_EQ(Entidades[47].Texto, u"&ETH;");
+    EXPECT_EQ(Entidades[61].Texto, u"&THORN;");
+    EXPECT_EQ(Entidades[94].Texto, u"&yuml;");
+    EXPECT_EQ(Entidades[95].Texto, u"&quot;");
+    EXPECT_EQ(Entidades[95].Codigo, 34);
+    EXPECT_EQ(Entidades[96].Codigo, 60);
+    EXPECT_EQ(Entidades[97].Codigo, 62);
+    EXPECT_EQ(Entidades[98].Texto, u"&amp;");
+    EXPECT_EQ(Entidades[98].Codigo, 38);
+}
+
+struct Caso {
+    const char *nombre;
+    int modo;
+    int opciones;
+    std::u16string entrada;
+    std::u16string esperado;
+};
+
+void PrintTo(const Caso &c, std::ostream *os) { *os << c.nombre; }
+
+class Ejemplos : public testing::TestWithParam<Caso> {};
+
+TEST_P(Ejemplos, EngineAndLiteralModelGiveTheExpectedText)
+{
+    const Caso &c = GetParam();
+    EXPECT_EQ(ConvierteTextoHTML(c.entrada, std::int16_t(c.modo), std::int16_t(c.opciones)), c.esperado);
+    EXPECT_EQ(ModeloLiteral::Convierte(c.entrada, c.modo, c.opciones), c.esperado) << "the oracle itself";
+}
+
+const std::u16string Mezcla = u"a<b & \u00e9 \"x\"";
+
+INSTANTIATE_TEST_SUITE_P(
+    TextoAHTML, Ejemplos,
+    testing::Values(
+        Caso{"named_references_leave_reserved_characters", 0, 0, Mezcla, u"a<b & &eacute; \"x\""},
+        Caso{"option_8_escapes_the_reserved_characters", 0, 8, Mezcla, u"a&lt;b &amp; &eacute; &quot;x&quot;"},
+        Caso{"options_9_give_numeric_references", 0, 9, Mezcla, u"a&#60;b &#38; &#233; &#34;x&#34;"},
+        Caso{"option_1_alone_numeric_for_latin1_only", 0, 1, Mezcla, u"a<b & &#233; \"x\""},
+        Caso{"existing_reference_kept_without_8", 0, 0, u"&eacute;", u"&eacute;"},
+        Caso{"existing_reference_escaped_with_8", 0, 8, u"&eacute;", u"&amp;eacute;"},
+        Caso{"line_break_tag_without_break", 0, 10, u"A\u00f1o <1>\r\nx", u"A&ntilde;o &lt;1&gt;<BR>x"},
+        Caso{"line_break_kept_after_tag", 0, 42, u"A\u00f1o <1>\r\nx", u"A&ntilde;o &lt;1&gt;<BR>\r\nx"},
+        Caso{"only_cr_after_tag", 0, 46, u"A\u00f1o <1>\r\nx", u"A&ntilde;o &lt;1&gt;<BR>\rx"},
+        Caso{"lone_lf_is_removed", 0, 2, u"a\nb", u"ab"},
+        Caso{"lone_cr_becomes_tag", 0, 2, u"a\rb", u"a<BR>b"},
+        Caso{"two_breaks_two_tags", 0, 2, u"a\r\n\r\nb", u"a<BR><BR>b"},
+        Caso{"options_4_and_32_need_2", 0, 36, u"a\r\nb", u"a\r\nb"},
+        Caso{"every_blank_becomes_nbsp", 0, 16, u"a b  c", u"a&nbsp;b&nbsp;&nbsp;c"},
+        Caso{"nbsp_euro_and_c1_pass_through", 0, 63, u"\u00a0\u20ac\u0080\u009f", u"\u00a0\u20ac\u0080\u009f"},
+        Caso{"nul_and_lone_surrogates_pass_through", 0, 63, std::u16string(u"\0\xD800x\xDC00", 4),
+             std::u16string(u"\0\xD800x\xDC00", 4)},
+        Caso{"times_and_divide_are_ordinary", 0, 0, u"\u00d7\u00f7", u"&times;&divide;"},
+        Caso{"high_bits_ignored", 0, 0x7FC0 | 8, u"<&>", u"&lt;&amp;&gt;"},
+        Caso{"all_bits_set_is_option_63", 0, -1, u"< \u00ff\r\n", u"&#60;&nbsp;&#255;<BR>\r"},
+        Caso{"empty_text", 0, 63, u"", u""}),
+    [](const testing::TestParamInfo<Caso> &info) { return std::string(info.param.nombre); });
+
+INSTANTIATE_TEST_SUITE_P(
+    HTMLATexto, Ejemplos,
+    testing::Values(
+        Caso{"tag_becomes_crlf_with_2", 1, 2, u"A&ntilde;o &lt;1&gt;<BR>x", u"A\u00f1o <1>\r\nx"},
+        Caso{"tag_kept_without_2", 1, 0, u"A&ntilde;o &lt;1&gt;<BR>x", u"A\u00f1o <1><BR>x"},
+        Caso{"decoded_ampersand_forms_a_new_reference", 1, 0, u"&amp;lt;", u"<"},
+        Caso{"decoded_ampersand_then_numeric", 1, 0, u"&amp;#233;", u"\u00e9"},
+        Caso{"numeric_ampersand_then_named", 1, 0, u"&#38;eacute;", u"\u00e9"},
+        Caso{"decoded_ampersand_then_quot", 1, 0, u"&amp;quot;", u"\""},
+        Caso{"amp_is_not_decoded_twice", 1, 0, u"&amp;amp;", u"&amp;"},
+        Caso{"numeric_then_named_amp_stays", 1, 0, u"&#38;amp;", u"&amp;"},
+        Caso{"named_then_numeric_amp_decodes", 1, 0, u"&amp;#38;", u"&"},
+        Caso{"unknown_or_wrong_case_references_stay", 1, 0, u"&LT;&#060;&#x3C;&euro;&#339;",
+             u"&LT;&#060;&#x3C;&euro;&#339;"},
+        Caso{"nbsp_decoded_with_16", 1, 16, u"a&nbsp;b", u"a b"},
+        Caso{"decoded_ampersand_then_nbsp", 1, 16, u"&amp;nbsp;", u" "},
+        Caso{"nbsp_kept_without_16", 1, 0, u"a&nbsp;b", u"a&nbsp;b"},
+        Caso{"escaped_tag_becomes_break", 1, 2, u"&lt;BR&gt;", u"\r\n"},
+        Caso{"lower_case_tag_ignored", 1, 2, u"x<br>y<BR>z", u"x<br>y\r\nz"},
+        Caso{"tag_then_crlf_is_one_break", 1, 2, u"x<BR>\r\ny", u"x\r\ny"},
+        Caso{"tag_then_reversed_pair_is_one_break", 1, 2, u"x<BR>\n\ry", u"x\r\ny"},
+        Caso{"tag_then_cr_is_one_break", 1, 2, u"x<BR>\ry", u"x\r\ny"},
+        Caso{"tag_then_lf_keeps_the_lf", 1, 2, u"x<BR>\ny", u"x\r\n\ny"},
+        Caso{"only_cr_with_4", 1, 6, u"x<BR>\r\ny", u"x\ry"},
+        Caso{"option_4_needs_2", 1, 4, u"x<BR>y", u"x<BR>y"},
+        Caso{"break_made_by_a_later_tag_completes_an_earlier_one", 1, 2, u"<BR><BR>\n\r", u"\r\n"},
+        Caso{"same_cascade_with_cr_only", 1, 6, u"<BR><BR>\n\r", u"\r"},
+        Caso{"escaped_escaped_tag", 1, 2, u"&amp;lt;BR&amp;gt;", u"\r\n"},
+        Caso{"tag_closed_by_a_reference", 1, 2, u"<BR&gt;\r\n", u"\r\n"},
+        Caso{"reference_without_semicolon_stays", 1, 16, u"&nbsp &amp", u"&nbsp &amp"},
+        Caso{"empty_text", 1, 63, u"", u""},
+        Caso{"other_modes_return_the_input", 2, 63, u"\u00e9", u"\u00e9"},
+        Caso{"negative_mode_returns_the_input", -1, 63, u"&amp;\u00e9", u"&amp;\u00e9"}),
+    [](const testing::TestParamInfo<Caso> &info) { return std::string(info.param.nombre); });
+
+// ---- Differential test against the literal model --------------------------
+
+// Pieces chosen to provoke every interaction of the replace-alls.
+const std::vector<std::u16string> Piezas = {
+    u"&amp;", u"&#38;", u"&amp", u"&", u";", u"amp;", u"#38;", u"&#", u"#", u"3", u"8;",
+    u"&lt;", u"&gt;", u"&quot;", u"&#60;", u"&#62;", u"&#34;", u"lt;", u"gt;",
+    u"&eacute;", u"&#233;", u"&Eacute;", u"&frac14;", u"&plusmn;", u"&sup2;", u"&#255;", u"&#161;", u"&#160;",
+    u"&yuml;", u"&iexcl;", u"&LT;", u"&#060;", u"&#x3C;", u"&euro;", u"&nbsp;", u"&nbsp", u"nbsp;",
+    u"<BR>", u"<BR", u"BR>", u"BR", u"<", u">", u"B", u"R", u"<br>",
+    u"&lt;BR>", u"&lt;BR&gt;", u"<BR&gt;", u"&#60;BR&#62;", u"&amp;lt;BR&amp;gt;", u"<BR>\n\r", u"<BR>\r\n",
+    u"\r", u"\n", u"\r\n", u"\n\r", u" ", u"  ", u"a", u"x", u"\"",
+    u"\u00e9", u"\u00c1", u"\u00ff", u"\u00a1", u"\u00a0", u"\u0080", u"\u20ac", u"\u00d7",
+    std::u16string(1, u'\0'), u"\xD800", u"\xDC00",
+};
+
+std::u16string TextoAleatorio(std::mt19937 &azar)
+{
+    std::u16string texto;
+    const int piezas = std::uniform_int_distribution<int>(0, 24)(azar);
+    for (int i = 0; i < piezas; ++i) {
+        if (azar() % 8 == 0)
+            texto += char16_t(std::uniform_int_distribution<int>(0, 0x2FF)(azar));
+        else
+            texto += Piezas[azar() % Piezas.size()];
+    }
+    return texto;
+}
+
+std::string Escapa(const std::u16string &s)
+{
+    std::string r;
+    for (char16_t c : s) {
+        if (c >= 0x20 && c < 0x7F)
+            r += char(c);
+        else
+            r += "\\u{" + std::to_string(int(c)) + "}";
+    }
+    return r;
+}
+
+TEST(Diferencial, EngineMatchesTheLiteralModelOnRandomTexts)
+{
+    const char *semillaEntorno = std::getenv("VELMORA_SEED");
+    const std::uint32_t semilla = semillaEntorno ? std::uint32_t(std::strtoul(semillaEntorno, nullptr, 10)) : 20261208u;
+    const int casos = 300000;
+    const int opcionesAltas[] = {64, 128, 0x4000, -32768, -1, 0x7FC0};
+
+    std::mt19937 azar(semilla);
+    for (int i = 0; i < casos; ++i) {
+        const std::u16string texto = TextoAleatorio(azar);
+        const int modo = int(azar() % 4) - 1;
+        int opciones = int(azar() % 64);
+        if (azar() % 8 == 0)
+            opciones |= opcionesAltas[azar() % std::size(opcionesAltas)];
+        const std::u16string esperado = ModeloLiteral::Convierte(texto, modo, opciones);
+        const std::u16string obtenido = ConvierteTextoHTML(texto, std::int16_t(modo), std::int16_t(opciones));
+        ASSERT_EQ(Escapa(obtenido), Escapa(esperado))
+            << "seed " << semilla << ", case " << i << ", mode " << modo << ", options " << opciones
+            << ", input \"" << Escapa(texto) << "\" (rerun with VELMORA_SEED=" << semilla << ")";
+    }
+}
+
+}  // namespace
