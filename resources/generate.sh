@@ -1,0 +1,49 @@
+#!/bin/bash
+# Regenerates every GIF and velmora.ico in this folder from the SVG sources.
+#
+# Needs: librsvg2-bin (rsvg-convert), python3-pil (Pillow for Debian's
+# /usr/bin/python3, or any python3 that can import PIL) and imagemagick (only
+# for the .ico).  Run from anywhere:   bash resources/generate.sh
+# The output is deterministic: running it twice leaves git with no changes.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+# Prefer Debian's python (python3-pil); fall back to whatever python3 has PIL.
+PY=""
+for candidate in /usr/bin/python3 python3; do
+    if "$candidate" -c 'import PIL' 2>/dev/null; then PY=$candidate; break; fi
+done
+[ -n "$PY" ] || { echo "generate.sh: no python3 with Pillow (apt install python3-pil)" >&2; exit 1; }
+# The real ImageMagick, not a wrapper earlier on PATH.
+CONVERT=/usr/bin/convert
+[ -x "$CONVERT" ] || CONVERT=convert
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# name  width height colours  mode (transparent | background colour)
+gif() {
+    local name=$1 w=$2 h=$3 colours=$4 mode=$5
+    rsvg-convert --width "$w" --height "$h" --format png -o "$tmp/$name.png" "$name.svg"
+    if [ "$mode" = transparent ]; then
+        "$PY" togif.py "$tmp/$name.png" "$name.gif" "$colours" --transparent
+    else
+        "$PY" togif.py "$tmp/$name.png" "$name.gif" "$colours" --background "$mode"
+    fi
+}
+
+gif semaforo_verde    18 40 256 transparent
+gif semaforo_amarillo 18 40 256 transparent
+gif semaforo_rojo     18 40 256 transparent
+gif copiar            32 32 256 '#f0f0f0'
+gif pegaycopia        32 32  16 transparent
+gif pegar             32 32 256 '#f0f0f0'
+gif borrar            32 32 256 '#f0f0f0'
+gif cerrar            32 32  16 '#f0f0f0'
+gif convertir         26 25  16 transparent
+gif acerca           100 80 256 '#f0f0f0'
+
+# Windows icon: exactly the pixels of convertir.gif, with its transparency as alpha.
+"$CONVERT" convertir.gif -alpha on -define png:exclude-chunks=date,time "$tmp/icon.png"
+"$CONVERT" "$tmp/icon.png" velmora.ico
+echo "generate.sh: done"
