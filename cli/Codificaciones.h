@@ -1,0 +1,57 @@
+#pragma once
+
+// The byte encodings of velmora-convert. Input is decoded piece by piece into
+// UTF-16 code units (what the engine works on) and the result encoded back in
+// the same encoding. Byte offsets in error messages count from the start of
+// the input (decoding) or of the output (encoding).
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace VelmoraConvert {
+
+enum class Codificacion { Utf8, Windows1252, Latin1, Utf16le };
+
+std::optional<Codificacion> CodificacionPorNombre(std::string_view nombre);
+
+// Bytes that do not decode, or a character the encoding cannot hold.
+struct EntradaInvalida : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A sequence cut by the end of one piece is completed by the next one.
+// UTF-8 is strict: no overlong forms, no encoded surrogates. UTF-16LE lone
+// surrogates and a leading BOM pass through as ordinary units.
+class Decodificador {
+public:
+    explicit Decodificador(Codificacion codificacion) : codificacion_(codificacion) {}
+    // Appends the units of `bytes` to `destino`.
+    void Decodifica(std::string_view bytes, std::u16string &destino);
+    // Throws when the input ended inside a sequence.
+    void Termina() const;
+
+private:
+    char16_t *Utf8(const unsigned char *p, const unsigned char *fin, char16_t *w);
+    char16_t *Utf16le(const unsigned char *p, const unsigned char *fin, char16_t *w);
+    char16_t *Windows1252(const unsigned char *p, const unsigned char *fin, char16_t *w) const;
+
+    Codificacion codificacion_;
+    std::string resto_;           // an unfinished sequence from the previous piece
+    std::uint64_t posicion_ = 0;  // offset of the current piece in the input
+};
+
+class Codificador {
+public:
+    explicit Codificador(Codificacion codificacion) : codificacion_(codificacion) {}
+    // Appends the bytes of `texto` to `destino`.
+    void Codifica(std::u16string_view texto, std::string &destino);
+
+private:
+    Codificacion codificacion_;
+    std::uint64_t posicion_ = 0;  // bytes written before the current piece
+};
+
+}  // namespace VelmoraConvert

@@ -1,0 +1,67 @@
+#pragma once
+
+// Converts one input as it is read, a piece at a time, and gives exactly the
+// bytes that converting the whole input at once would give.
+//
+// Text to HTML maps every character on its own, so the text can be cut
+// anywhere. HTML to text cascades, but all its patterns are made of '&', ';',
+// '#', ASCII letters and digits, '<', '>', CR and LF, and each replacement is
+// one character or a line break: a character outside that set is never matched
+// nor removed, so no match and no cascade crosses it, and a cut just before it
+// changes nothing. Neither direction is cut inside a surrogate pair, so that
+// the encoder always sees whole characters.
+
+#include "Codificaciones.h"
+#include "ConversionesTextoHTML.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace VelmoraConvert {
+
+struct Ajustes {
+    std::int16_t Modo = ConversionesTextoHTML::TextoAHTML;
+    std::int16_t Opciones = ConversionesTextoHTML::OpcionCRtrasBR;  // the window's default
+    Codificacion Juego = Codificacion::Utf8;                        // of input and output
+    bool Exacto = false;    // line breaks reach the engine untouched, not as CR LF
+    bool SaltosLF = false;  // each CR LF of the result is written as LF
+};
+
+class ConversorPorTrozos {
+public:
+    using Escritor = std::function<void(std::string_view)>;
+    static constexpr std::size_t TrozoPorDefecto = std::size_t(1) << 16;
+
+    // `trozo`: units gathered before a conversion; more when the text has no
+    // place to cut yet.
+    ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe, std::size_t trozo = TrozoPorDefecto);
+
+    // Throws EntradaInvalida.
+    void Anade(std::string_view bytes);
+    void Termina();
+
+private:
+    void Normaliza(std::u16string_view decodificado);
+    bool SeguroAntes(char16_t c) const;
+    std::size_t BuscaCorte();
+    void Convierte(std::size_t hasta, bool ultimo);
+    std::u16string_view PasaALF(std::u16string_view resultado, bool ultimo);
+
+    Ajustes ajustes_;
+    Escritor escribe_;
+    std::size_t trozo_;
+    Decodificador decodificador_;
+    Codificador codificador_;
+    std::u16string decodificado_;
+    std::u16string texto_;      // decoded text not converted yet
+    std::size_t buscado_ = 0;   // texto_ has no place to cut below this
+    bool trasCR_ = false;       // the input so far ends with CR
+    bool crPendiente_ = false;  // the result so far ends with CR, not written yet
+    std::u16string conLF_;
+    std::string bytes_;
+};
+
+}  // namespace VelmoraConvert
