@@ -62,72 +62,193 @@ constexpr auto Numericos = [] {
     return formas;
 }();
 
-// Finds the next character of a small set: a range of codes plus a few single
-// codes, all below 256. Eight characters at a time where SSE2 is available.
+// Room left after the end of every result, so that copies can always move
+// eight characters (16 bytes) at a time.
+constexpr std::size_t Holgura = 8;
+
+// A small set of characters, all below 256: a range of codes plus a few
+// single codes. Copies runs of characters outside the set eight at a time
+// where SSE2 is available.
 class Buscador {
 public:
     Buscador(char16_t desde, char16_t cuantos, std::initializer_list<char16_t> sueltos)
-        : desde_(desde), cuantos_(cuantos)
     {
-        for (char16_t c = desde; c < desde + cuantos; ++c)
+        for (int c = desde; c < desde + cuantos; ++c)
             marcado_[c] = true;
-        std::size_t n = 0;
+#ifdef VELMORA_SSE2
+        // Unsigned (c - desde) < cuantos, as a signed comparison after flipping the top bit.
+        sesgo_ = _mm_set1_epi16(short(0x8000 - desde));
+        limite_ = _mm_set1_epi16(short(0x8000 ^ cuantos));
+#endif
         for (char16_t c : sueltos) {
+            if (marcado_[c])
+                continue;
             marcado_[c] = true;
-            sueltos_[n++] = c;
+#ifdef VELMORA_SSE2
+            sueltos_[cuantosSueltos_] = _mm_set1_epi16(short(c));
+            codigosSueltos_[cuantosSueltos_++] = c;
+#endif
         }
-        // Unused slots repeat the first code, which changes nothing.
-        while (n < sueltos_.size())
-            sueltos_[n++] = sueltos.size() ? *sueltos.begin() : desde;
+#ifdef VELMORA_SSE2
+        desde_ = desde;
+        cuantos_ = cuantos;
+#endif
     }
 
     bool Marcado(char16_t c) const { return c < marcado_.size() && marcado_[c]; }
 
-    const char16_t *Siguiente(const char16_t *p, const char16_t *fin) const
+    // Copies the characters at p to w up to the first one of the set, and
+    // returns where it stopped. May write up to Holgura characters past w.
+    const char16_t *Copia(const char16_t *p, const char16_t *fin, char16_t *&w) const
     {
 #ifdef VELMORA_SSE2
-        // Unsigned (c - desde) < cuantos, as a signed comparison after flipping the top bit.
-        const __m128i sesgo = _mm_set1_epi16(short(0x8000 - desde_));
-        const __m128i limite = _mm_set1_epi16(short(0x8000 ^ cuantos_));
-        __m128i s[MaxSueltos];
-        for (std::size_t i = 0; i < MaxSueltos; ++i)
-            s[i] = _mm_set1_epi16(short(sueltos_[i]));
-        for (; fin - p >= 8; p += 8) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-            __m128i m = _mm_cmplt_epi16(_mm_add_epi16(v, sesgo), limite);
-            for (const __m128i &x : s)
-                m = _mm_or_si128(m, _mm_cmpeq_epi16(v, x));
-            if (const int bits = _mm_movemask_epi8(m))
-                return p + std::countr_zero(unsigned(bits)) / 2;
+        for (; fin - p >= 8; p += 8, w += 8) {
+            const __m128i v = Carga(p);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(w), v);
+            if (const unsigned bits = Marcas(v)) {
+                const int i = std::countr_zero(bits);
+                w += i;
+                return p + i;
+            }
         }
 #endif
         while (p != fin && !Marcado(*p))
-            ++p;
+            *w++ = *p++;
         return p;
     }
 
+    // Writes [p, fin) to w through escribe(c, w) -> w, which must copy the
+    // characters outside the set as they are. Eight at a time where none of
+    // the eight is in the set; a fixed stride keeps the loop free of
+    // dependencies on where the last match was.
+    template <typename F>
+    char16_t *Mapea(const char16_t *p, const char16_t *fin, char16_t *w, F escribe) const
+    {
+#ifdef VELMORA_SSE2
+        for (; fin - p >= 8; p += 8) {
+            const __m128i v = Carga(p);
+            if (Marcas(v) == 0) {
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(w), v);
+                w += 8;
+                continue;
+            }
+            for (int i = 0; i < 8; ++i)
+                w = escribe(p[i], w);
+        }
+#endif
+        for (; p != fin; ++p)
+            w = escribe(*p, w);
+        return w;
+    }
+
+    // At least the sum of valor(c) over [p, fin), where valor is 0 outside the
+    // set: characters are counted per class (the range, each single code) with
+    // no branches, and every character of the range weighs its class's maximum.
+    template <typename F>
+    std::ptrdiff_t Cota(const char16_t *p, const char16_t *fin, F valor) const
+    {
+        std::ptrdiff_t cota = 0;
+#ifdef VELMORA_SSE2
+        std::array<std::ptrdiff_t, 1 + MaxSueltos> cuenta{};
+        while (fin - p >= 8) {
+            // 16-bit counters gain at most one per step: empty them in time.
+            const char16_t *tope = p + std::min<std::ptrdiff_t>((fin - p) / 8, 32767) * 8;
+            __m128i rango = _mm_setzero_si128();
+            __m128i sueltos[MaxSueltos]{};
+            for (; p != tope; p += 8) {
+                const __m128i v = Carga(p);
+                rango = _mm_sub_epi16(rango, _mm_cmplt_epi16(_mm_add_epi16(v, sesgo_), limite_));
+                for (int i = 0; i < cuantosSueltos_; ++i)
+                    sueltos[i] = _mm_sub_epi16(sueltos[i], _mm_cmpeq_epi16(v, sueltos_[i]));
+            }
+            cuenta[0] += SumaCarriles(rango);
+            for (int i = 0; i < cuantosSueltos_; ++i)
+                cuenta[i + 1] += SumaCarriles(sueltos[i]);
+        }
+        std::ptrdiff_t maximo = 0;
+        for (int c = desde_; c < desde_ + cuantos_; ++c)
+            maximo = std::max<std::ptrdiff_t>(maximo, valor(char16_t(c)));
+        cota = cuenta[0] * maximo;
+        for (int i = 0; i < cuantosSueltos_; ++i)
+            cota += cuenta[i + 1] * valor(codigosSueltos_[i]);
+#endif
+        for (; p != fin; ++p)
+            cota += valor(*p);
+        return cota;
+    }
+
 private:
-    static constexpr std::size_t MaxSueltos = 7;
-    char16_t desde_;
-    char16_t cuantos_;
-    std::array<char16_t, MaxSueltos> sueltos_{};
+#ifdef VELMORA_SSE2
+    static __m128i Carga(const char16_t *p) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)); }
+
+    // One bit per character of v that belongs to the set.
+    unsigned Marcas(__m128i v) const
+    {
+        __m128i m = _mm_cmplt_epi16(_mm_add_epi16(v, sesgo_), limite_);
+        for (int i = 0; i < cuantosSueltos_; ++i)
+            m = _mm_or_si128(m, _mm_cmpeq_epi16(v, sueltos_[i]));
+        return unsigned(_mm_movemask_epi8(_mm_packs_epi16(m, _mm_setzero_si128())));
+    }
+
+    __m128i sesgo_{};
+    __m128i limite_{};
+    static std::ptrdiff_t SumaCarriles(__m128i v)
+    {
+        const __m128i pares = _mm_madd_epi16(v, _mm_set1_epi16(1));
+        const __m128i dos = _mm_add_epi32(pares, _mm_shuffle_epi32(pares, _MM_SHUFFLE(1, 0, 3, 2)));
+        return _mm_cvtsi128_si32(_mm_add_epi32(dos, _mm_shuffle_epi32(dos, _MM_SHUFFLE(2, 3, 0, 1))));
+    }
+
+    static constexpr int MaxSueltos = 8;
+    int desde_ = 0;
+    int cuantos_ = 0;
+    __m128i sueltos_[MaxSueltos]{};
+    char16_t codigosSueltos_[MaxSueltos]{};
+    int cuantosSueltos_ = 0;
+#endif
     std::array<bool, 256> marcado_{};
 };
 
-template <typename Llenar>
-std::u16string Construye(std::size_t largo, Llenar llenar)
-{
-    std::u16string r;
-#ifdef __cpp_lib_string_resize_and_overwrite
-    r.resize_and_overwrite(largo, [&](char16_t *d, std::size_t) { return std::size_t(llenar(d) - d); });
-#else
-    r.resize(largo);
-    r.resize(std::size_t(llenar(r.data()) - r.data()));
-#endif
-    return r;
-}
+// The result, built without zero-filling it first: reserved once to a bound,
+// then appended block by block from a buffer small enough to stay in cache.
+class Salida {
+public:
+    static constexpr std::size_t Entrada = 1024;  // input characters per block
+
+    explicit Salida(std::size_t cota) { texto_.reserve(cota); }
+
+    char16_t *Bloque() { return bloque_.data(); }
+    void Anade(const char16_t *fin) { texto_.append(bloque_.data(), std::size_t(fin - bloque_.data())); }
+    std::u16string Texto() && { return std::move(texto_); }
+
+private:
+    std::u16string texto_;
+    std::array<char16_t, 8 * Entrada + 64> bloque_;  // 8: the longest replacement
+};
 
 // ---- Text to HTML --------------------------------------------------------
+
+// A replacement padded to 16 bytes, so it can be stored in one move.
+struct alignas(16) Reemplazo {
+    char16_t Texto[8]{};
+    std::size_t Largo = 0;
+
+    constexpr void Asigna(std::u16string_view texto)
+    {
+        std::copy(texto.begin(), texto.end(), Texto);
+        Largo = texto.size();
+    }
+
+    char16_t *Escribe(char16_t *w) const
+    {
+#ifdef VELMORA_SSE2
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(w), _mm_load_si128(reinterpret_cast<const __m128i *>(Texto)));
+        return w + Largo;
+#else
+        return std::copy_n(Texto, Largo, w);
+#endif
+    }
+};
 
 std::u16string Codifica(std::u16string_view origen, int opciones)
 {
@@ -136,19 +257,21 @@ std::u16string Codifica(std::u16string_view origen, int opciones)
     const bool saltos = opciones & OpcionSaltos;
     const bool espacios = opciones & OpcionEspacios;
 
-    std::array<std::u16string_view, 256> reemplazo{};
+    std::array<Reemplazo, 256> reemplazo{};
+    for (int c = 0; c < 256; ++c)
+        reemplazo[c].Asigna(std::u16string_view(&(reemplazo[c].Texto[0] = char16_t(c)), 1));
     for (std::size_t i = 0; i < Entidades.size(); ++i) {
-        if (Entidades[i].Especial && !especiales)
-            continue;
-        reemplazo[Entidades[i].Codigo] = numerico ? Numericos[i].Vista() : Entidades[i].Texto;
+        if (!Entidades[i].Especial || especiales)
+            reemplazo[Entidades[i].Codigo].Asigna(numerico ? Numericos[i].Vista() : Entidades[i].Texto);
     }
     if (saltos) {
-        reemplazo[CR] = !(opciones & OpcionCRtrasBR) ? u"<BR>"
-                        : (opciones & OpcionSoloCR)  ? u"<BR>\r"
-                                                     : u"<BR>\r\n";
+        reemplazo[LF].Asigna(u"");
+        reemplazo[CR].Asigna(!(opciones & OpcionCRtrasBR) ? u"<BR>"
+                             : (opciones & OpcionSoloCR)  ? u"<BR>\r"
+                                                          : u"<BR>\r\n");
     }
     if (espacios)
-        reemplazo[u' '] = u"&nbsp;";
+        reemplazo[u' '].Asigna(u"&nbsp;");
 
     const Buscador cambia(161, 95,
                           {especiales ? u'"' : u'\xA1', especiales ? u'<' : u'\xA1', especiales ? u'>' : u'\xA1',
@@ -159,20 +282,27 @@ std::u16string Codifica(std::u16string_view origen, int opciones)
     const char16_t *const fin = inicio + origen.size();
 
     // Exact size first, so the result is allocated once and never moved.
-    std::size_t largo = origen.size();
-    for (const char16_t *p = cambia.Siguiente(inicio, fin); p != fin; p = cambia.Siguiente(p + 1, fin))
-        largo = largo - 1 + reemplazo[*p].size();
+    std::array<std::int8_t, 256> crece{};
+    for (int c = 0; c < 256; ++c)
+        crece[c] = std::int8_t(reemplazo[c].Largo - 1);
+    // Sized once, to a tight bound, before it is filled.
+    const std::size_t largo = origen.size() + std::size_t(cambia.Cota(inicio, fin, [&crece](char16_t c) {
+        return c < crece.size() ? crece[c] : 0;
+    }));
 
-    return Construye(largo, [&](char16_t *w) {
-        for (const char16_t *p = inicio;;) {
-            const char16_t *q = cambia.Siguiente(p, fin);
-            w = std::copy(p, q, w);
-            if (q == fin)
-                return w;
-            w = std::copy(reemplazo[*q].begin(), reemplazo[*q].end(), w);
-            p = q + 1;
-        }
-    });
+    const auto escribe = [&reemplazo](char16_t c, char16_t *w) {
+        if (c < reemplazo.size())
+            return reemplazo[c].Escribe(w);
+        *w = c;
+        return w + 1;
+    };
+    Salida salida(largo);
+    for (const char16_t *p = inicio; p != fin;) {
+        const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::Entrada);
+        salida.Anade(cambia.Mapea(p, tope, salida.Bloque(), escribe));
+        p = tope;
+    }
+    return std::move(salida).Texto();
 }
 
 // ---- HTML to text --------------------------------------------------------
@@ -251,9 +381,9 @@ constexpr Referencias TablaReferencias;
 // streaming replace-all that hands its output to the next one.
 class Decodificador {
 public:
-    Decodificador(int opciones, char16_t *salida)
+    explicit Decodificador(int opciones)
         : espacios_(opciones & OpcionEspacios), saltos_(opciones & OpcionSaltos),
-          salto_((opciones & OpcionSoloCR) ? u"\r" : u"\r\n"), w_(salida)
+          salto_((opciones & OpcionSoloCR) ? u"\r" : u"\r\n")
     {
         etapas_[0] = {u"&amp;", u"&"};
         etapas_[1] = {u"&#38;", u"&"};
@@ -264,26 +394,30 @@ public:
         ultima_ = saltos_ ? EtapaBR + 4 : EtapaBR;
     }
 
-    void Convierte(const char16_t *p, const char16_t *const fin)
+    void Convierte(const char16_t *p, const char16_t *const fin, Salida &salida)
     {
         const Buscador disparador(0, 0, {u'&', saltos_ ? u'<' : u'&'});
         while (p != fin) {
-            if (Ocioso()) {
-                const char16_t *q = disparador.Siguiente(p, fin);
-                w_ = std::copy(p, q, w_);
-                if ((p = q) == fin)
-                    break;
-                if (const std::size_t hechos = Atajo(p, fin)) {
-                    p += hechos;
-                    continue;
+            // A block may end a few characters late: shortcuts look ahead.
+            const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::Entrada);
+            w_ = salida.Bloque();
+            while (p < tope) {
+                if (Ocioso()) {
+                    if ((p = disparador.Copia(p, tope, w_)) == tope)
+                        break;
+                    if (const std::size_t hechos = Atajo(p, fin)) {
+                        p += hechos;
+                        continue;
+                    }
                 }
+                Pasa(0, *p++);
             }
-            Pasa(0, *p++);
+            salida.Anade(w_);
         }
+        w_ = salida.Bloque();
         Termina();
+        salida.Anade(w_);
     }
-
-    char16_t *Fin() const { return w_; }
 
 private:
     static constexpr int EtapaReferencias = 2;
@@ -323,8 +457,10 @@ private:
             const std::u16string_view cuerpo(p + 1, std::size_t(q - p - 1));
             if (cuerpo == u"amp" || cuerpo == u"#38")
                 return 0;
-            if (const char16_t c = Decodifica(cuerpo))
-                Pasa(EtapaBR, c);  // a '<' may begin a "<BR>"
+            if (const char16_t c = Decodifica(cuerpo); c == u'<' && saltos_)
+                Pasa(EtapaBR, c);  // may begin a "<BR>"
+            else if (c)
+                *w_++ = c;
             else
                 w_ = std::copy(p, q + 1, w_);
             return std::size_t(q + 1 - p);
@@ -430,7 +566,7 @@ private:
     const bool espacios_;
     const bool saltos_;
     const std::u16string_view salto_;
-    char16_t *w_;
+    char16_t *w_ = nullptr;
     int ultima_;
     std::array<Sustitucion, EtapaBR + 4> etapas_{};  // slot EtapaReferencias unused
     std::array<char16_t, 1 + CuerpoMaximo> retenido_{};
@@ -440,11 +576,9 @@ private:
 std::u16string Decodifica(std::u16string_view origen, int opciones)
 {
     // Every operation of this direction shortens or keeps the text.
-    return Construye(origen.size(), [&](char16_t *w) {
-        Decodificador d(opciones, w);
-        d.Convierte(origen.data(), origen.data() + origen.size());
-        return d.Fin();
-    });
+    Salida salida(origen.size());
+    Decodificador(opciones).Convierte(origen.data(), origen.data() + origen.size(), salida);
+    return std::move(salida).Texto();
 }
 
 }  // namespace

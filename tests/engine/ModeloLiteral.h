@@ -35,7 +35,6 @@ inline std::u16string Numerica(int codigo)
 inline std::u16string Convierte(std::u16string texto, int modo, int opciones)
 {
     using ConversionesTextoHTML::Entidades;
-    const std::u16string CR = u"\r", LF = u"\n";
     if (modo == 0) {
         for (int i = 98; i >= 0; --i) {
             if (Entidades[i].Especial != 0 && !(opciones & 8))
@@ -47,13 +46,13 @@ inline std::u16string Convierte(std::u16string texto, int modo, int opciones)
                 texto = ReemplazaTodo(texto, caracter, Entidades[i].Texto);
         }
         if (opciones & 2) {
-            texto = ReemplazaTodo(texto, LF, u"");
+            texto = ReemplazaTodo(texto, u"\n", u"");
             if ((opciones & 32) && (opciones & 4))
-                texto = ReemplazaTodo(texto, CR, u"<BR>" + CR);
+                texto = ReemplazaTodo(texto, u"\r", u"<BR>\r");
             else if (opciones & 32)
-                texto = ReemplazaTodo(texto, CR, u"<BR>" + CR + LF);
+                texto = ReemplazaTodo(texto, u"\r", u"<BR>\r\n");
             else
-                texto = ReemplazaTodo(texto, CR, u"<BR>");
+                texto = ReemplazaTodo(texto, u"\r", u"<BR>");
         }
         if (opciones & 16)
             texto = ReemplazaTodo(texto, u" ", u"&nbsp;");
@@ -64,10 +63,10 @@ inline std::u16string Convierte(std::u16string texto, int modo, int opciones)
             texto = ReemplazaTodo(texto, Numerica(Entidades[i].Codigo), caracter);
         }
         if (opciones & 2) {
-            const std::u16string T = (opciones & 4) ? CR : CR + LF;
-            texto = ReemplazaTodo(texto, u"<BR>" + LF + CR, T);
-            texto = ReemplazaTodo(texto, u"<BR>" + CR + LF, T);
-            texto = ReemplazaTodo(texto, u"<BR>" + CR, T);
+            const std::u16string_view T = (opciones & 4) ? u"\r" : u"\r\n";
+            texto = ReemplazaTodo(texto, u"<BR>\n\r", T);
+            texto = ReemplazaTodo(texto, u"<BR>\r\n", T);
+            texto = ReemplazaTodo(texto, u"<BR>\r", T);
             texto = ReemplazaTodo(texto, u"<BR>", T);
         }
         if (opciones & 16)
