@@ -1,10 +1,11 @@
 #include "Codificaciones.h"
 
+#include "Tramos.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 
 namespace VelmoraConvert {
 namespace {
@@ -100,11 +101,11 @@ unsigned char *EscribeUtf8(std::u16string_view texto, unsigned char *w, std::uin
 {
     unsigned char *const inicio = w;
     for (std::size_t i = 0; i < texto.size(); ++i) {
+        const std::size_t tramo = BuscaBits(texto.data() + i, texto.size() - i, 0xFF80);
+        w = std::copy_n(texto.data() + i, tramo, w);
+        if ((i += tramo) == texto.size())
+            break;
         char32_t c = texto[i];
-        if (c < 0x80) {
-            *w++ = static_cast<unsigned char>(c);
-            continue;
-        }
         if (EsAlto(char16_t(c)) && i + 1 < texto.size() && EsBajo(texto[i + 1]))
             c = 0x10000 + ((c - 0xD800) << 10) + (texto[++i] - 0xDC00);
         else if (EsAlto(char16_t(c)) || EsBajo(char16_t(c)))
@@ -119,18 +120,24 @@ unsigned char *EscribeUtf8(std::u16string_view texto, unsigned char *w, std::uin
     return w;
 }
 
+// Latin-1 holds every unit up to 0xFF; Windows-1252 has other characters at 0x80-0x9F.
 unsigned char *EscribeUnByte(std::u16string_view texto, unsigned char *w, Codificacion codificacion,
                              std::uint64_t posicion)
 {
     unsigned char *const inicio = w;
-    for (const char16_t c : texto) {
-        if (c < 0x80 || (c <= 0xFF && (c >= 0xA0 || codificacion == Codificacion::Latin1))) {
-            *w++ = static_cast<unsigned char>(c);
+    const bool latin1 = codificacion == Codificacion::Latin1;
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        const std::size_t tramo = BuscaBits(texto.data() + i, texto.size() - i, latin1 ? 0xFF00 : 0xFF80);
+        w = std::copy_n(texto.data() + i, tramo, w);
+        if ((i += tramo) == texto.size())
+            break;
+        if (texto[i] >= 0xA0 && texto[i] <= 0xFF) {
+            *w++ = static_cast<unsigned char>(texto[i]);
             continue;
         }
-        const auto *alto = std::find(Windows1252Alto.begin(), Windows1252Alto.end(), c);
-        if (codificacion != Codificacion::Windows1252 || alto == Windows1252Alto.end())
-            NoCabe(c, codificacion, posicion + std::uint64_t(w - inicio));
+        const auto *alto = std::find(Windows1252Alto.begin(), Windows1252Alto.end(), texto[i]);
+        if (latin1 || alto == Windows1252Alto.end())
+            NoCabe(texto[i], codificacion, posicion + std::uint64_t(w - inicio));
         *w++ = static_cast<unsigned char>(0x80 + (alto - Windows1252Alto.begin()));
     }
     return w;
@@ -157,22 +164,18 @@ std::optional<Codificacion> CodificacionPorNombre(std::string_view nombre)
     return std::nullopt;
 }
 
-void Decodificador::Decodifica(std::string_view bytes, std::u16string &destino)
+char16_t *Decodificador::Decodifica(std::string_view bytes, char16_t *w)
 {
-    const std::size_t antes = destino.size();
-    // One unit per byte at most, plus what a sequence carried over gives.
-    destino.resize(antes + bytes.size() + 2);
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
     const auto *fin = p + bytes.size();
-    char16_t *w = destino.data() + antes;
     switch (codificacion_) {
     case Codificacion::Utf8: w = Utf8(p, fin, w); break;
     case Codificacion::Windows1252: w = Windows1252(p, fin, w); break;
     case Codificacion::Latin1: w = std::copy(p, fin, w); break;
     case Codificacion::Utf16le: w = Utf16le(p, fin, w); break;
     }
-    destino.resize(std::size_t(w - destino.data()));
     posicion_ += bytes.size();
+    return w;
 }
 
 void Decodificador::Termina() const
@@ -203,13 +206,17 @@ char16_t *Decodificador::Utf8(const unsigned char *p, const unsigned char *fin, 
         resto_.clear();
     }
     while (p != fin) {
-        std::uint64_t ocho;
-        while (fin - p >= 8 && (std::memcpy(&ocho, p, 8), (ocho & 0x8080808080808080u) == 0)) {
-            w = std::copy(p, p + 8, w);
-            p += 8;
+        if (fin - p >= 16) {
+            const std::size_t ascii = CopiaAscii16(p, w);
+            p += ascii;
+            w += ascii;
+            if (ascii == 16)
+                continue;
         }
-        if (p == fin)
-            break;
+        if (*p < 0x80) {
+            *w++ = *p++;
+            continue;
+        }
         const int largo = Secuencia(p, std::size_t(fin - p), caracter);
         if (largo < 0)
             throw EntradaInvalida("invalid UTF-8" + EnPosicion(posicion_ + std::uint64_t(p - inicio)));
@@ -238,32 +245,38 @@ char16_t *Decodificador::Utf16le(const unsigned char *p, const unsigned char *fi
 
 char16_t *Decodificador::Windows1252(const unsigned char *p, const unsigned char *fin, char16_t *w) const
 {
-    for (const unsigned char *q = p; q != fin; ++q) {
-        if (*q < 0x80 || *q >= 0xA0) {
-            *w++ = *q;
+    for (const unsigned char *q = p; q != fin;) {
+        if (fin - q >= 16) {
+            const std::size_t ascii = CopiaAscii16(q, w);
+            q += ascii;
+            w += ascii;
+            if (ascii == 16)
+                continue;
+        }
+        const unsigned char b = *q++;
+        if (b < 0x80 || b >= 0xA0) {
+            *w++ = b;
             continue;
         }
-        if (Windows1252Alto[*q - 0x80] == 0)
-            throw EntradaInvalida("byte " + Hexadecimal(*q, "0x%02X") + " is undefined in windows-1252" +
-                                  EnPosicion(posicion_ + std::uint64_t(q - p)));
-        *w++ = Windows1252Alto[*q - 0x80];
+        if (Windows1252Alto[b - 0x80] == 0)
+            throw EntradaInvalida("byte " + Hexadecimal(b, "0x%02X") + " is undefined in windows-1252" +
+                                  EnPosicion(posicion_ + std::uint64_t(q - 1 - p)));
+        *w++ = Windows1252Alto[b - 0x80];
     }
     return w;
 }
 
-void Codificador::Codifica(std::u16string_view texto, std::string &destino)
+char *Codificador::Codifica(std::u16string_view texto, char *destino)
 {
-    const std::size_t antes = destino.size();
-    destino.resize(antes + 3 * texto.size());  // three bytes per unit at most
-    auto *const inicio = reinterpret_cast<unsigned char *>(destino.data() + antes);
+    auto *const inicio = reinterpret_cast<unsigned char *>(destino);
     unsigned char *w = inicio;
     switch (codificacion_) {
     case Codificacion::Utf8: w = EscribeUtf8(texto, w, posicion_); break;
     case Codificacion::Utf16le: w = EscribeUtf16le(texto, w); break;
     default: w = EscribeUnByte(texto, w, codificacion_, posicion_); break;
     }
-    destino.resize(antes + std::size_t(w - inicio));
     posicion_ += std::uint64_t(w - inicio);
+    return destino + (w - inicio);
 }
 
 }  // namespace VelmoraConvert

@@ -28,8 +28,9 @@ struct EntradaInvalida : std::runtime_error {
 class Decodificador {
 public:
     explicit Decodificador(Codificacion codificacion) : codificacion_(codificacion) {}
-    // Appends the units of `bytes` to `destino`.
-    void Decodifica(std::string_view bytes, std::u16string &destino);
+    // Writes the units of `bytes` at w, which has room for bytes.size() + 2
+    // of them; returns the end of what it wrote.
+    char16_t *Decodifica(std::string_view bytes, char16_t *w);
     // Throws when the input ended inside a sequence.
     void Termina() const;
 
@@ -46,8 +47,9 @@ private:
 class Codificador {
 public:
     explicit Codificador(Codificacion codificacion) : codificacion_(codificacion) {}
-    // Appends the bytes of `texto` to `destino`.
-    void Codifica(std::u16string_view texto, std::string &destino);
+    // Writes the bytes of `texto` at w, which has room for 3 * texto.size();
+    // returns the end of what it wrote.
+    char *Codifica(std::u16string_view texto, char *w);
 
 private:
     Codificacion codificacion_;

@@ -1,5 +1,7 @@
 #include "ConversorPorTrozos.h"
 
+#include "Tramos.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -24,18 +26,19 @@ ConversorPorTrozos::ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe,
 
 void ConversorPorTrozos::Anade(std::string_view bytes)
 {
-    if (ajustes_.Exacto) {
-        decodificador_.Decodifica(bytes, texto_);
-    } else {
-        decodificado_.clear();
-        decodificador_.Decodifica(bytes, decodificado_);
+    const std::size_t antes = largo_;
+    largo_ = std::size_t(decodificador_.Decodifica(bytes, Espacio(texto_, largo_, bytes.size() + 2)) - texto_.data());
+    if (!ajustes_.Exacto && !SoloCRLF(antes)) {
+        decodificado_.assign(texto_, antes, largo_ - antes);
+        largo_ = antes;
         Normaliza(decodificado_);
     }
-    if (texto_.size() < trozo_)
+    if (largo_ < trozo_)
         return;
     if (const std::size_t corte = BuscaCorte()) {
         Convierte(corte, false);
-        texto_.erase(0, corte);
+        std::copy(texto_.begin() + std::ptrdiff_t(corte), texto_.begin() + std::ptrdiff_t(largo_), texto_.begin());
+        largo_ -= corte;
         buscado_ = 0;
     }
 }
@@ -43,32 +46,42 @@ void ConversorPorTrozos::Anade(std::string_view bytes)
 void ConversorPorTrozos::Termina()
 {
     decodificador_.Termina();
-    Convierte(texto_.size(), true);
-    texto_.clear();
+    Convierte(largo_, true);
+    largo_ = 0;
+}
+
+// Whether the line breaks of texto_ from `desde` on are all CR LF already, as
+// in most files, with no pair to make with the pieces before or after.
+bool ConversorPorTrozos::SoloCRLF(std::size_t desde) const
+{
+    if (trasCR_)
+        return false;
+    for (std::size_t i = desde; (i += BuscaSalto(texto_.data() + i, largo_ - i)) < largo_; i += 2) {
+        if (texto_[i] != CR || i + 1 == largo_ || texto_[i + 1] != LF)
+            return false;
+    }
+    return true;
 }
 
 // LF, CR LF and CR each become CR LF, as in the window's text box. A CR that
 // ends one piece is remembered, so an LF starting the next one is its pair.
 void ConversorPorTrozos::Normaliza(std::u16string_view decodificado)
 {
-    const std::size_t antes = texto_.size();
-    texto_.resize(antes + 2 * decodificado.size());
-    char16_t *w = texto_.data() + antes;
-    for (const char16_t c : decodificado) {
-        if (c > CR) {
-            *w++ = c;
-            trasCR_ = false;
-        } else if (c == CR || (c == LF && !trasCR_)) {
+    char16_t *const inicio = Espacio(texto_, largo_, 2 * decodificado.size());
+    char16_t *w = inicio;
+    for (std::size_t i = 0; i < decodificado.size(); ++i) {
+        const std::size_t tramo = BuscaSalto(decodificado.data() + i, decodificado.size() - i);
+        w = std::copy_n(decodificado.data() + i, tramo, w);
+        trasCR_ = trasCR_ && tramo == 0;
+        if ((i += tramo) == decodificado.size())
+            break;
+        if (decodificado[i] == CR || !trasCR_) {
             *w++ = CR;
             *w++ = LF;
-            trasCR_ = c == CR;
-        } else {
-            trasCR_ = false;
-            if (c != LF)
-                *w++ = c;
         }
+        trasCR_ = decodificado[i] == CR;
     }
-    texto_.resize(std::size_t(w - texto_.data()));
+    largo_ += std::size_t(w - inicio);
 }
 
 bool ConversorPorTrozos::SeguroAntes(char16_t c) const
@@ -87,28 +100,28 @@ bool ConversorPorTrozos::SeguroAntes(char16_t c) const
 std::size_t ConversorPorTrozos::BuscaCorte()
 {
     const std::size_t desde = std::max<std::size_t>(buscado_, 1);
-    for (std::size_t k = texto_.size(); k-- > desde;) {
+    for (std::size_t k = largo_; k-- > desde;) {
         if (SeguroAntes(texto_[k]))
             return k;
     }
-    buscado_ = texto_.size();
+    buscado_ = largo_;
     return 0;
 }
 
 void ConversorPorTrozos::Convierte(std::size_t hasta, bool ultimo)
 {
-    const std::u16string resultado = ConversionesTextoHTML::ConvierteTextoHTML(
-        std::u16string_view(texto_).substr(0, hasta), ajustes_.Modo, ajustes_.Opciones);
-    bytes_.clear();
-    codificador_.Codifica(ajustes_.SaltosLF ? PasaALF(resultado, ultimo) : resultado, bytes_);
-    escribe_(bytes_);
+    const std::u16string resultado =
+        ConversionesTextoHTML::ConvierteTextoHTML({texto_.data(), hasta}, ajustes_.Modo, ajustes_.Opciones);
+    const std::u16string_view salida = ajustes_.SaltosLF ? PasaALF(resultado, ultimo) : resultado;
+    char *const inicio = Espacio(bytes_, 0, 3 * salida.size());
+    escribe_({inicio, std::size_t(codificador_.Codifica(salida, inicio) - inicio)});
 }
 
 // CR LF becomes LF. A CR that ends one piece waits for the next one.
 std::u16string_view ConversorPorTrozos::PasaALF(std::u16string_view resultado, bool ultimo)
 {
-    conLF_.resize(resultado.size() + 2);
-    char16_t *w = conLF_.data();
+    char16_t *const inicio = Espacio(conLF_, 0, resultado.size() + 1);
+    char16_t *w = inicio;
     for (const char16_t c : resultado) {
         if (crPendiente_ && c != LF)
             *w++ = CR;
@@ -118,7 +131,7 @@ std::u16string_view ConversorPorTrozos::PasaALF(std::u16string_view resultado, b
     }
     if (ultimo && std::exchange(crPendiente_, false))
         *w++ = CR;
-    return {conLF_.data(), std::size_t(w - conLF_.data())};
+    return {inicio, std::size_t(w - inicio)};
 }
 
 }  // namespace VelmoraConvert

@@ -44,6 +44,7 @@ public:
     void Termina();
 
 private:
+    bool SoloCRLF(std::size_t desde) const;
     void Normaliza(std::u16string_view decodificado);
     bool SeguroAntes(char16_t c) const;
     std::size_t BuscaCorte();
@@ -56,7 +57,8 @@ private:
     Decodificador decodificador_;
     Codificador codificador_;
     std::u16string decodificado_;
-    std::u16string texto_;      // decoded text not converted yet
+    std::u16string texto_;      // its first largo_ units: decoded text not converted yet
+    std::size_t largo_ = 0;
     std::size_t buscado_ = 0;   // texto_ has no place to cut below this
     bool trasCR_ = false;       // the input so far ends with CR
     bool crPendiente_ = false;  // the result so far ends with CR, not written yet

@@ -172,6 +172,14 @@ struct Descriptor {
     }
 };
 
+int Abre(const std::string &nombre)
+{
+    const int fd = ::open(nombre.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        FalloES(nombre);
+    return fd;
+}
+
 // Standard input is read once and kept: it may have to be read twice.
 const std::string &EntradaEstandar()
 {
@@ -198,9 +206,7 @@ void LeeEntrada(const std::string &nombre, const std::function<void(std::string_
             usa(todo.substr(i, Bloque));
         return;
     }
-    const Descriptor entrada{::open(nombre.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (entrada.Fd < 0)
-        FalloES(nombre);
+    const Descriptor entrada{Abre(nombre)};
     std::string bloque(Bloque, '\0');
     for (ssize_t n; (n = ::read(entrada.Fd, bloque.data(), Bloque)) != 0;) {
         if (n < 0 && errno != EINTR)
@@ -232,12 +238,15 @@ void ConNombre(const std::string &nombre, const std::function<void()> &haz)
 
 void Valida(const std::string &nombre, Codificacion juego)
 {
+    if (juego == Codificacion::Latin1) {
+        // Every byte is a character: only whether the file opens.
+        if (nombre != "-")
+            Descriptor{Abre(nombre)};
+        return;
+    }
     Decodificador decodificador(juego);
-    std::u16string descartado;
-    LeeEntrada(nombre, [&](std::string_view bytes) {
-        descartado.clear();
-        decodificador.Decodifica(bytes, descartado);
-    });
+    std::u16string descartado(Bloque + 2, u'\0');
+    LeeEntrada(nombre, [&](std::string_view bytes) { decodificador.Decodifica(bytes, descartado.data()); });
     decodificador.Termina();
 }
 
