@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Sets up a Debian or Ubuntu machine for Velmora, builds it, and starts it or tests it.
+#
+#   ./build.sh run    install what is missing, build, start the program
+#   ./build.sh test   install what is missing, build, run every test suite:
+#                     the normal build, the same tests under AddressSanitizer and
+#                     UndefinedBehaviorSanitizer, and a bounded fuzzing run
+set -euo pipefail
+cd "$(dirname "$0")"
+
+accion=${1:-}
+case "$accion" in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+paquetes=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev)
+[ "$accion" = test ] && paquetes+=(clang)
+
+instala() {
+    local faltan=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || faltan+=("$p")
+    done
+    [ ${#faltan[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${faltan[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${faltan[@]}" >/dev/null
+}
+
+instala "${paquetes[@]}"
+# The fuzzer runtime has its own package on Debian 12; elsewhere clang carries it.
+if [ "$accion" = test ] && apt-cache show libclang-rt-dev >/dev/null 2>&1; then
+    instala libclang-rt-dev
+fi
+
+compila() { # build-dir, cmake options...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}
+
+if [ "$accion" = run ]; then
+    compila build -DCMAKE_BUILD_TYPE=Release
+    exec build/ui/velmora
+fi
+
+fuzz() {
+    if ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long){return 0;}' |
+        clang++ -x c++ -fsanitize=fuzzer - -o /tmp/velmora-fuzz-probe 2>/dev/null; then
+        echo "Fuzzing skipped: clang cannot link -fsanitize=fuzzer here."
+        return 0
+    fi
+    CC=clang CXX=clang++ compila build-fuzz -DVELMORA_UI=OFF -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF \
+        -DVELMORA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    local corpus registro
+    corpus=$(mktemp -d)
+    registro=$(mktemp)
+    cp fuzz/corpus/* "$corpus"/
+    echo "== Fuzzing the engine against the literal model"
+    if ! build-fuzz/fuzz/fuzz_conversion -runs=200000 -max_len=512 -dict=fuzz/conversion.dict "$corpus" >"$registro" 2>&1; then
+        tail -n 60 "$registro"
+        return 1
+    fi
+    tail -n 2 "$registro"
+    rm -rf "$corpus" "$registro"
+}
+
+prueba() { # build-dir
+    ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
+}
+
+fuzz
+compila build-asan -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+prueba build-asan
+compila build -DCMAKE_BUILD_TYPE=Release
+echo "== Tests"
+prueba build

@@ -1,0 +1,134 @@
+#include "frmAbout.h"
+
+#include "Twips.h"
+#include "Version.h"
+#include "frmConversor.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+QRect EnPixeles(int left, int top, int width, int height)
+{
+    return {Twips::APixeles(left), Twips::APixeles(top), Twips::APixeles(width), Twips::APixeles(height)};
+}
+
+QLabel *Etiqueta(QWidget *padre, const char *nombre, QRect lugar, double puntos = 0, bool negrita = false)
+{
+    auto *etiqueta = new QLabel(padre);
+    etiqueta->setObjectName(QLatin1String(nombre));
+    etiqueta->setGeometry(lugar);
+    QFont letra = etiqueta->font();
+    if (puntos > 0)
+        letra.setPointSizeF(puntos);
+    letra.setBold(negrita);
+    etiqueta->setFont(letra);
+    return etiqueta;
+}
+
+QFrame *Linea(QWidget *padre, const char *nombre, QColor color, int izquierda, int derecha, int arriba, int grosor)
+{
+    auto *linea = new QFrame(padre);
+    linea->setObjectName(QLatin1String(nombre));
+    linea->setAutoFillBackground(true);
+    QPalette paleta = linea->palette();
+    paleta.setColor(QPalette::Window, color);
+    linea->setPalette(paleta);
+    linea->setGeometry(Twips::APixeles(izquierda), Twips::APixeles(arriba),
+                       Twips::APixeles(derecha - izquierda), grosor);
+    return linea;
+}
+
+}  // namespace
+
+void frmAbout::Muestra()
+{
+    static QPointer<frmAbout> abierto;
+    if (!abierto) {
+        abierto = new frmAbout;
+        abierto->show();
+    }
+    abierto->raise();
+    abierto->activateWindow();
+}
+
+frmAbout::frmAbout()
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(Twips::APixeles(5820), Twips::APixeles(2595));
+
+    // The picture keeps its own 100 x 80 size, so none of it is cut off.
+    Picture1 = Etiqueta(this, "Picture1", EnPixeles(120, 120, 1500, 1200));
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/acerca.gif")));
+    Picture1->setBackgroundRole(QPalette::Window);
+    Picture1->setCursor(Qt::PointingHandCursor);
+    picIcon = Etiqueta(this, "picIcon", EnPixeles(1800, 240, 450, 435));
+    picIcon->setPixmap(QPixmap(QStringLiteral(":/convertir.gif")));
+
+    cmdOK = new QPushButton(QStringLiteral("Aceptar"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(EnPixeles(4200, 2040, 1500, 345));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
+
+    lblURL = Etiqueta(this, "lblURL", EnPixeles(2520, 1440, 2775, 255));
+    QPalette azul = lblURL->palette();
+    azul.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblURL->setPalette(azul);
+    QFont subrayada = lblURL->font();
+    subrayada.setUnderline(true);
+    lblURL->setFont(subrayada);
+    lblURL->setCursor(Qt::PointingHandCursor);
+
+    Line1[1] = Linea(this, "Line1_1", QColor(128, 128, 128), 120, 5684, 1800, 1);
+    lblDescription = Etiqueta(this, "lblDescription", EnPixeles(2520, 1125, 2775, 210));
+    lblDescription->setText(QStringLiteral("Conversor Texto <-> HTML"));
+    lblTitle = Etiqueta(this, "lblTitle", EnPixeles(2400, 240, 2775, 315), 13.5, true);
+    Line1[0] = Linea(this, "Line1_0", Qt::white, 120, 5669, 1815, 2);
+    lblVersion = Etiqueta(this, "lblVersion", EnPixeles(2520, 840, 2205, 225), 9.75);
+    lblDisclaimer = Etiqueta(this, "lblDisclaimer", EnPixeles(240, 2040, 3870, 465));
+
+    setTabOrder(cmdOK, picIcon);
+    lblURL->installEventFilter(this);
+    Picture1->installEventFilter(this);
+    Form_Load();
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle(QStringLiteral("Acerca de " VELMORA_TITULO));
+    lblVersion->setText(QStringLiteral("Versión %1.%2.%3")
+                            .arg(VELMORA_VERSION_MAYOR)
+                            .arg(VELMORA_VERSION_MENOR)
+                            .arg(VELMORA_VERSION_REVISION));
+    lblTitle->setText(QStringLiteral(VELMORA_TITULO));
+    lblDisclaimer->setText(QStringLiteral("© 2026 Los autores de Velmora.\r\nReservados todos los derechos."));
+    lblURL->setText(QStringLiteral(VELMORA_WEB "/velmora/").mid(7));
+}
+
+bool frmAbout::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(evento)->button() == Qt::LeftButton) {
+        if (objeto == lblURL)
+            lblURL_Click();
+        else if (objeto == Picture1)
+            Picture1_Click();
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void frmAbout::lblURL_Click()
+{
+    frmConversor::HyperJump(QStringLiteral(VELMORA_WEB "/velmora/"));
+}
+
+void frmAbout::Picture1_Click()
+{
+    frmConversor::HyperJump(QStringLiteral(VELMORA_WEB "/"));
+}

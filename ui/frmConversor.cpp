@@ -1,0 +1,750 @@
+#include "frmConversor.h"
+
+#include "Catalogo.h"
+#include "Configuracion.h"
+#include "ConversionesTextoHTML.h"
+#include "Twips.h"
+#include "Version.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+constexpr QSizeF TamanoDiseno{5865, 4020};  // outer size, twips
+constexpr QSizeF TamanoMinimo{4740, 3780};
+constexpr int PixelesMaximos = 32767;       // the largest window X11 and Windows accept
+
+const QString Titulo = QStringLiteral(VELMORA_TITULO);
+const QString PendienteProcesar = QStringLiteral("Pendiente procesar");
+const QString Procesando = QStringLiteral("Procesando");
+const QString Procesado = QStringLiteral("Procesado");
+
+// What each processing state does, in this order: empty the result box,
+// light, then the enabled flag of Copy, Paste, Clear, Paste-convert-copy and Convert.
+struct FilaEstado {
+    const QString &Estado;
+    bool VaciaResultado;
+    const char *Luz;
+    bool Copiar, Pegar, Borrar, PegayCopia, Convertir;
+};
+const FilaEstado Estados[] = {
+    {PendienteProcesar, true, "rojo", false, true, true, true, true},
+    {Procesando, false, "amarillo", false, false, false, false, false},
+    {Procesado, false, "verde", true, true, true, true, false},
+};
+
+// Where the controls go at every size change: Base + dW * PorAncho + dH * PorAlto
+// twips, dW and dH being the growth of the outer size over the design size.
+enum class Propiedad { Left, Top, Width, Height };
+struct FilaDisposicion {
+    const char *Control;
+    Propiedad Que;
+    double Base, PorAncho, PorAlto;
+};
+const FilaDisposicion Disposicion[] = {
+    {"sOriginal", Propiedad::Left, 120, 0, 0},       {"sOriginal", Propiedad::Top, 360, 0, 0},
+    {"sOriginal", Propiedad::Width, 4815, 1, 0},     {"sOriginal", Propiedad::Height, 1095, 0, 0.5},
+    {"sConvertido", Propiedad::Left, 120, 0, 0},     {"sConvertido", Propiedad::Top, 2160, 0, 0.5},
+    {"sConvertido", Propiedad::Width, 4815, 1, 0},   {"sConvertido", Propiedad::Height, 1095, 0, 0.5},
+    {"lblConvertido", Propiedad::Left, 120, 0, 0},   {"lblConvertido", Propiedad::Top, 1920, 0, 0.5},
+    {"cmdConvertir", Propiedad::Left, 3840, 1, 0},   {"cmdConvertir", Propiedad::Top, 1560, 0, 0.5},
+    {"picSemaforo", Propiedad::Left, 4680, 1, 0},    {"picSemaforo", Propiedad::Top, 1500, 0, 0.5},
+    {"cmdPegar", Propiedad::Left, 5040, 1, 0},       {"cmdPegar", Propiedad::Top, 360, 0, 0},
+    {"cmdBorrar", Propiedad::Left, 5040, 1, 0},      {"cmdBorrar", Propiedad::Top, 960, 0, 0.5},
+    {"cmdPegayCopia", Propiedad::Left, 5040, 1, 0},  {"cmdPegayCopia", Propiedad::Top, 1560, 0, 0.5},
+    {"cmdCopiar", Propiedad::Left, 5040, 1, 0},      {"cmdCopiar", Propiedad::Top, 2160, 0, 0.5},
+    {"cmdCerrar", Propiedad::Left, 5040, 1, 0},      {"cmdCerrar", Propiedad::Top, 2760, 0, 1},
+};
+
+QRect EnPixeles(int left, int top, int width, int height)
+{
+    return {Twips::APixeles(left), Twips::APixeles(top), Twips::APixeles(width), Twips::APixeles(height)};
+}
+
+std::u16string U16(const QString &texto)
+{
+    return {reinterpret_cast<const char16_t *>(texto.utf16()), std::size_t(texto.size())};
+}
+
+QString Q(std::u16string_view texto)
+{
+    return QString::fromUtf16(texto.data(), qsizetype(texto.size()));
+}
+
+// The text of a box with every line break as CR LF, the convention the
+// conversion expects. The document keeps paragraph and line separators
+// instead; its raw text also keeps no-break spaces, which plain text would
+// turn into blanks.
+QString TextoConCRLF(const QPlainTextEdit *caja)
+{
+    QString texto = caja->document()->toRawText();
+    texto.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    texto.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    return texto;
+}
+
+// A folder, or on Windows a hidden or system file, counts as no settings file.
+bool EsArchivoNormal(const QString &ruta)
+{
+    const QFileInfo info(ruta);
+    if (!info.isFile() || !info.isReadable())
+        return false;
+#ifdef Q_OS_WIN
+    const DWORD atributos = GetFileAttributesW(reinterpret_cast<LPCWSTR>(ruta.utf16()));
+    if (atributos == INVALID_FILE_ATTRIBUTES || (atributos & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+        return false;
+#endif
+    return true;
+}
+
+// Labels were designed for a smaller font: they widen rather than cut their text.
+void PoneTextoEtiqueta(QLabel *etiqueta, const QString &texto)
+{
+    etiqueta->setText(texto);
+    etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()), etiqueta->height());
+}
+
+QString RutaConfiguracion()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
+}
+
+}  // namespace
+
+frmConversor::frmConversor(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmConversor"));
+    setWindowTitle(QStringLiteral("Conversor"));
+    setWindowIcon(QIcon(QStringLiteral(":/convertir.gif")));
+    CreaControles();
+    CreaMenus();
+    PoneTamanoExterior(TamanoDiseno);
+    Conecta();
+    Form_Load();
+}
+
+// ---- Design state ----------------------------------------------------------
+
+namespace {
+
+QLabel *Imagen(QWidget *padre, const char *nombre, const char *imagen, QRect lugar)
+{
+    auto *caja = new QLabel(padre);
+    caja->setObjectName(QLatin1String(nombre));
+    caja->setGeometry(lugar);
+    if (imagen) {
+        // A hidden holder with a border, sized to its picture.
+        caja->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        caja->setLineWidth(2);
+        caja->setPixmap(QPixmap(QLatin1String(imagen)));
+        caja->resize(caja->sizeHint());
+        caja->hide();
+    }
+    return caja;
+}
+
+QPushButton *Boton(QWidget *padre, const char *nombre, const char *imagen, QRect lugar)
+{
+    auto *boton = new QPushButton(padre);
+    boton->setObjectName(QLatin1String(nombre));
+    boton->setGeometry(lugar);
+    const QPixmap dibujo{QLatin1String(imagen)};
+    QIcon icono(dibujo);
+    icono.addPixmap(dibujo, QIcon::Active);
+    boton->setIcon(icono);
+    boton->setIconSize(dibujo.size());
+    return boton;
+}
+
+QPlainTextEdit *Caja(QWidget *padre, const char *nombre, QRect lugar)
+{
+    auto *caja = new QPlainTextEdit(padre);
+    caja->setObjectName(QLatin1String(nombre));
+    caja->setGeometry(lugar);
+    caja->setLineWrapMode(QPlainTextEdit::NoWrap);
+    caja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    caja->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    caja->setTabChangesFocus(true);
+    return caja;
+}
+
+QFrame *Linea(QWidget *padre, const char *nombre, QColor color, int arriba, int grosor)
+{
+    auto *linea = new QFrame(padre);
+    linea->setObjectName(QLatin1String(nombre));
+    linea->setAutoFillBackground(true);
+    QPalette paleta = linea->palette();
+    paleta.setColor(QPalette::Window, color);
+    linea->setPalette(paleta);
+    linea->setGeometry(0, Twips::APixeles(arriba), Twips::APixeles(5760), grosor);
+    return linea;
+}
+
+QLabel *Etiqueta(QWidget *padre, const char *nombre, QRect lugar)
+{
+    auto *etiqueta = new QLabel(QLatin1String(nombre), padre);
+    etiqueta->setObjectName(QLatin1String(nombre));
+    etiqueta->setGeometry(lugar);
+    QFont letra = etiqueta->font();
+    letra.setBold(true);
+    etiqueta->setFont(letra);
+    QPalette paleta = etiqueta->palette();
+    paleta.setColor(QPalette::WindowText, paleta.color(QPalette::Highlight));
+    etiqueta->setPalette(paleta);
+    return etiqueta;
+}
+
+}  // namespace
+
+void frmConversor::CreaControles()
+{
+    auto *cliente = new QWidget(this);
+    cliente->setObjectName(QStringLiteral("cliente"));
+    setCentralWidget(cliente);
+
+    // In creation order: later controls lie above earlier ones.
+    picSemaforo = Imagen(cliente, "picSemaforo", nullptr, EnPixeles(4680, 1560, 255, 495));
+    picSemaforoVerde = Imagen(cliente, "picSemaforoVerde", ":/semaforo_verde.gif", EnPixeles(2640, 1440, 330, 660));
+    picSemaforoAmarillo =
+        Imagen(cliente, "picSemaforoAmarillo", ":/semaforo_amarillo.gif", EnPixeles(2280, 1440, 330, 660));
+    picSemaforoRojo = Imagen(cliente, "picSemaforoRojo", ":/semaforo_rojo.gif", EnPixeles(1920, 1440, 330, 660));
+    cmdCopiar = Boton(cliente, "cmdCopiar", ":/copiar.gif", EnPixeles(5040, 2160, 615, 495));
+    cmdPegayCopia = Boton(cliente, "cmdPegayCopia", ":/pegaycopia.gif", EnPixeles(5040, 1560, 615, 495));
+    cmdPegar = Boton(cliente, "cmdPegar", ":/pegar.gif", EnPixeles(5040, 360, 615, 495));
+    cmdBorrar = Boton(cliente, "cmdBorrar", ":/borrar.gif", EnPixeles(5040, 960, 615, 495));
+    cmdCerrar = Boton(cliente, "cmdCerrar", ":/cerrar.gif", EnPixeles(5040, 2760, 615, 495));
+    cmdConvertir = Boton(cliente, "cmdConvertir", ":/convertir.gif", EnPixeles(3840, 1560, 615, 495));
+    sConvertido = Caja(cliente, "sConvertido", EnPixeles(120, 2160, 4815, 1095));
+    sOriginal = Caja(cliente, "sOriginal", EnPixeles(120, 360, 4815, 1095));
+    Line1[1] = Linea(cliente, "Line1_1", QColor(128, 128, 128), 0, 1);
+    Line1[0] = Linea(cliente, "Line1_0", Qt::white, 10, 2);
+    lblConvertido = Etiqueta(cliente, "lblConvertido", EnPixeles(120, 1920, 1095, 255));
+    lblOriginal = Etiqueta(cliente, "lblOriginal", EnPixeles(120, 120, 975, 255));
+
+    setTabOrder(sOriginal, sConvertido);
+    setTabOrder(sConvertido, cmdConvertir);
+    setTabOrder(cmdConvertir, cmdCerrar);
+    setTabOrder(cmdCerrar, cmdBorrar);
+    setTabOrder(cmdBorrar, cmdPegar);
+    setTabOrder(cmdPegar, cmdPegayCopia);
+    setTabOrder(cmdPegayCopia, cmdCopiar);
+
+    cliente->setMinimumSize(Twips::Cliente(TamanoMinimo));
+}
+
+void frmConversor::CreaMenus()
+{
+    const auto menu = [this](const char *nombre) {
+        QMenu *m = menuBar()->addMenu(QLatin1String(nombre));
+        m->setObjectName(QLatin1String(nombre));
+        return m;
+    };
+    const auto elemento = [](QMenu *m, const char *nombre, const QString &texto, bool marcable, bool marcado) {
+        QAction *a = m->addAction(texto);
+        a->setObjectName(QString::fromUtf8(nombre));
+        a->setCheckable(marcable);
+        a->setChecked(marcado);
+        return a;
+    };
+    const auto orden = [&](QMenu *m, const char *nombre) { return elemento(m, nombre, QLatin1String(nombre), false, false); };
+    const auto marca = [&](QMenu *m, const char *nombre, bool marcado) {
+        return elemento(m, nombre, QLatin1String(nombre), true, marcado);
+    };
+
+    QMenu *mnuArchivo = menu("mnuArchivo");
+    mnuCerrar = orden(mnuArchivo, "mnuCerrar");
+
+    QMenu *mnuModo = menu("mnuModo");
+    mnuTextoaHTML = marca(mnuModo, "mnuTextoaHTML", true);
+    mnuHTMLaTexto = marca(mnuModo, "mnuHTMLaTexto", false);
+
+    QMenu *mnuConversion = menu("mnuConversion");
+    mnuPegar = orden(mnuConversion, "mnuPegar");
+    mnuConvertir = orden(mnuConversion, "mnuConvertir");
+    mnuCopiarResultado = orden(mnuConversion, "mnuCopiarResultado");
+    mnuConvertirPortapapeles = orden(mnuConversion, "mnuConvertirPortapapeles");
+
+    QMenu *mnuOpciones = menu("mnuOpciones");
+    mnuUnicode = marca(mnuOpciones, "mnuUnicode", false);
+    mnuEntidadesHtml = marca(mnuOpciones, "mnuEntidadesHtml", false);
+    mnuSaltos = marca(mnuOpciones, "mnuSaltos", false);
+    mnuSoloCR = marca(mnuOpciones, "mnuSoloCR", false);
+    mnuEspacios = marca(mnuOpciones, "mnuEspacios", false);
+    mnuCRtrasBR = marca(mnuOpciones, "mnuCRtrasBR", true);
+
+    // The language items show each name in its own language, in every language.
+    QMenu *mnuIdioma = menu("mnuIdioma");
+    mnuCastellano = elemento(mnuIdioma, "mnuCastellano", QStringLiteral("Castellano"), true, true);
+    mnuCatalán = elemento(mnuIdioma, "mnuCatalán", QStringLiteral("Català"), true, false);
+    MnuGallego = elemento(mnuIdioma, "MnuGallego", QStringLiteral("Galego"), true, false);
+    mnuEnglish = elemento(mnuIdioma, "mnuEnglish", QStringLiteral("English"), true, false);
+
+    QMenu *mnuAyuda = menu("mnuAyuda");
+    mnuWeb = orden(mnuAyuda, "mnuWeb");
+    mnuAcerca = orden(mnuAyuda, "mnuAcerca");
+}
+
+void frmConversor::Conecta()
+{
+    connect(cmdConvertir, &QPushButton::clicked, this, &frmConversor::cmdConvertir_Click);
+    connect(cmdBorrar, &QPushButton::clicked, this, &frmConversor::cmdBorrar_Click);
+    connect(cmdPegar, &QPushButton::clicked, this, &frmConversor::cmdPegar_Click);
+    connect(cmdCopiar, &QPushButton::clicked, this, &frmConversor::cmdCopiar_Click);
+    connect(cmdPegayCopia, &QPushButton::clicked, this, &frmConversor::cmdPegayCopia_Click);
+    connect(cmdCerrar, &QPushButton::clicked, this, &frmConversor::cmdCerrar_Click);
+
+    // A menu item that stands for a button runs that button's handler,
+    // whatever the button's enabled state.
+    connect(mnuCerrar, &QAction::triggered, this, &frmConversor::cmdCerrar_Click);
+    connect(mnuPegar, &QAction::triggered, this, &frmConversor::cmdPegar_Click);
+    connect(mnuConvertir, &QAction::triggered, this, &frmConversor::cmdConvertir_Click);
+    connect(mnuCopiarResultado, &QAction::triggered, this, &frmConversor::cmdCopiar_Click);
+    connect(mnuConvertirPortapapeles, &QAction::triggered, this, &frmConversor::cmdPegayCopia_Click);
+    connect(mnuWeb, &QAction::triggered, this, &frmConversor::mnuWeb_Click);
+    connect(mnuAcerca, &QAction::triggered, this, &frmConversor::mnuAcerca_Click);
+
+    // Qt ticks a checkable item before it reports the click; the handlers set
+    // the marks themselves, from the mark the user saw.
+    const auto marcable = [this](QAction *item, auto manejador) {
+        connect(item, &QAction::triggered, this, [item, manejador](bool marcado) {
+            item->setChecked(!marcado);
+            manejador();
+        });
+    };
+    marcable(mnuTextoaHTML, [this] { mnuTextoaHTML_Click(); });
+    marcable(mnuHTMLaTexto, [this] { mnuHTMLaTexto_Click(); });
+    for (QAction *opcion : {mnuUnicode, mnuEntidadesHtml, mnuSaltos, mnuSoloCR, mnuEspacios, mnuCRtrasBR})
+        marcable(opcion, [this, opcion] { CambiaOpcion(opcion); });
+    for (QAction *idioma : {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish})
+        marcable(idioma, [this, idioma] { EligeIdioma(idioma); });
+
+    connect(sOriginal, &QPlainTextEdit::textChanged, this, &frmConversor::sOriginal_Change);
+}
+
+// ---- Start-up and shutdown -------------------------------------------------
+
+void frmConversor::Form_Load()
+{
+    setWindowTitle(QStringLiteral("%1 v%2.%3")
+                       .arg(Titulo)
+                       .arg(VELMORA_VERSION_MAYOR)
+                       .arg(VELMORA_VERSION_MENOR, 2, 10, QLatin1Char('0')));
+    LeeConfiguracion();
+    ActualizaIdioma();
+    PoneEstado(PendienteProcesar);
+}
+
+void frmConversor::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmConversor::Form_Unload()
+{
+    GuardaConfiguracion();
+}
+
+// ---- Commands ----------------------------------------------------------------
+
+void frmConversor::cmdConvertir_Click()
+{
+    PoneEstado(Procesando);
+
+    std::int16_t modo = ConversionesTextoHTML::TextoAHTML;
+    if (mnuTextoaHTML->isChecked())
+        modo = ConversionesTextoHTML::TextoAHTML;
+    if (mnuHTMLaTexto->isChecked())
+        modo = ConversionesTextoHTML::HTMLATexto;
+
+    const std::pair<QAction *, int> bits[] = {{mnuUnicode, 1},       {mnuSaltos, 2},   {mnuSoloCR, 4},
+                                              {mnuEntidadesHtml, 8}, {mnuEspacios, 16}, {mnuCRtrasBR, 32}};
+    std::int16_t opciones = 0;
+    for (const auto &[item, valor] : bits) {
+        if (item->isChecked())
+            opciones = std::int16_t(opciones + valor);
+    }
+
+    const QString origen = TextoConCRLF(sOriginal);
+    MuestraResultado(Q(ConversionesTextoHTML::ConvierteTextoHTML(U16(origen), modo, opciones)));
+    PoneEstado(Procesado);
+}
+
+void frmConversor::MuestraResultado(const QString &resultado)
+{
+    resultado_ = resultado;
+    sConvertido->setPlainText(resultado);
+}
+
+void frmConversor::cmdBorrar_Click()
+{
+    sOriginal->setPlainText(QString());
+}
+
+void frmConversor::cmdPegar_Click()
+{
+    Pega();
+}
+
+bool frmConversor::Pega()
+{
+    const QMimeData *datos = QGuiApplication::clipboard()->mimeData();
+    if (!datos) {
+        Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede leer el portapapeles."));
+        return false;
+    }
+    sOriginal->setPlainText(datos->hasText() ? datos->text() : QString());
+    return true;
+}
+
+void frmConversor::cmdCopiar_Click()
+{
+    const QString texto = sConvertido->document()->isModified() ? TextoConCRLF(sConvertido) : resultado_;
+    QClipboard *portapapeles = QGuiApplication::clipboard();
+    portapapeles->clear();
+    portapapeles->setText(texto);
+    if (!portapapeles->mimeData() || portapapeles->text() != texto)
+        Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede escribir en el portapapeles."));
+}
+
+void frmConversor::cmdPegayCopia_Click()
+{
+    // Nothing to convert when the paste failed: the boxes stay as they were.
+    if (!Pega())
+        return;
+    cmdConvertir_Click();
+    cmdCopiar_Click();
+}
+
+void frmConversor::cmdCerrar_Click()
+{
+    close();
+}
+
+void frmConversor::sOriginal_Change()
+{
+    PoneEstado(PendienteProcesar);
+}
+
+void frmConversor::mnuTextoaHTML_Click()
+{
+    if (!mnuTextoaHTML->isChecked())
+        PoneEstado(PendienteProcesar);
+    mnuTextoaHTML->setChecked(true);
+    mnuHTMLaTexto->setChecked(false);
+    for (QAction *item : {mnuUnicode, mnuEntidadesHtml, mnuCRtrasBR})
+        item->setEnabled(true);
+}
+
+void frmConversor::mnuHTMLaTexto_Click()
+{
+    if (!mnuHTMLaTexto->isChecked())
+        PoneEstado(PendienteProcesar);
+    mnuHTMLaTexto->setChecked(true);
+    mnuTextoaHTML->setChecked(false);
+    for (QAction *item : {mnuUnicode, mnuEntidadesHtml, mnuCRtrasBR})
+        item->setEnabled(false);
+}
+
+void frmConversor::CambiaOpcion(QAction *opcion)
+{
+    opcion->setChecked(!opcion->isChecked());
+    PoneEstado(PendienteProcesar);
+}
+
+void frmConversor::mnuWeb_Click()
+{
+    HyperJump(QStringLiteral(VELMORA_WEB "/velmora/instrucciones.html"));
+}
+
+void frmConversor::mnuAcerca_Click()
+{
+    frmAbout::Muestra();
+}
+
+void frmConversor::HyperJump(const QString &URL)
+{
+    QDesktopServices::openUrl(QUrl(URL));
+}
+
+// ---- Processing state and light --------------------------------------------
+
+void frmConversor::PoneEstado(const QString &Estado)
+{
+    const auto fila = std::find_if(std::begin(Estados), std::end(Estados),
+                                   [&](const FilaEstado &f) { return f.Estado == Estado; });
+    if (fila == std::end(Estados)) {
+        Mensaje(QMessageBox::Critical, Titulo,
+                QStringLiteral("Estado imprevisto (") + Estado + QStringLiteral(") en rutina PoneEstado."));
+        return;
+    }
+    if (fila->VaciaResultado)
+        MuestraResultado(QString());
+    semaforo(QLatin1String(fila->Luz));
+    cmdCopiar->setEnabled(fila->Copiar);
+    cmdPegar->setEnabled(fila->Pegar);
+    cmdBorrar->setEnabled(fila->Borrar);
+    cmdPegayCopia->setEnabled(fila->PegayCopia);
+    cmdConvertir->setEnabled(fila->Convertir);
+}
+
+void frmConversor::semaforo(const QString &Color)
+{
+    const std::pair<const char *, QLabel *> luces[] = {
+        {"verde", picSemaforoVerde}, {"amarillo", picSemaforoAmarillo}, {"rojo", picSemaforoRojo}};
+    const auto luz = std::find_if(std::begin(luces), std::end(luces),
+                                  [&](const auto &l) { return Color == QLatin1String(l.first); });
+    if (luz != std::end(luces)) {
+        picSemaforo->setPixmap(luz->second->pixmap());
+        picSemaforo->resize(picSemaforo->pixmap().size());
+    } else {
+        Mensaje(QMessageBox::Critical, Titulo,
+                QStringLiteral("Color imprevisto (") + Color + QStringLiteral(") en rutina semaforo."));
+    }
+    // At once, so the yellow light shows during a long conversion.
+    repaint();
+}
+
+void frmConversor::Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto)
+{
+    QMessageBox caja(icono, titulo, texto, QMessageBox::Ok, this);
+    caja.exec();
+}
+
+// ---- Languages ---------------------------------------------------------------
+
+void frmConversor::PoneIdioma(const QString &Idioma)
+{
+    const auto &idiomas = Catalogo::Idiomas;
+    const auto idioma = std::find_if(idiomas.begin(), idiomas.end(),
+                                     [&](const char *nombre) { return Idioma == QString::fromUtf8(nombre); });
+    if (idioma == idiomas.end()) {
+        Mensaje(QMessageBox::Critical, QStringLiteral("Idioma no contemplado"), QStringLiteral("Idioma no contemplado."));
+        return;
+    }
+    const auto columna = std::size_t(idioma - idiomas.begin());
+    for (const Catalogo::Fila &fila : Catalogo::Filas) {
+        QObject *destino = findChild<QObject *>(QLatin1String(fila.Control));
+        if (fila.Que == Catalogo::Destino::Tooltip) {
+            qobject_cast<QWidget *>(destino)->setToolTip(QString::fromUtf8(fila.Textos[columna]));
+            continue;
+        }
+        const QString texto = fila.Que == Catalogo::Destino::TooltipDe
+                                  ? findChild<QWidget *>(QLatin1String(fila.Boton))->toolTip()
+                                  : QString::fromUtf8(fila.Textos[columna]);
+        if (auto *menu = qobject_cast<QMenu *>(destino))
+            menu->setTitle(texto);
+        else if (auto *item = qobject_cast<QAction *>(destino))
+            item->setText(texto);
+        else if (auto *etiqueta = qobject_cast<QLabel *>(destino))
+            PoneTextoEtiqueta(etiqueta, texto);
+    }
+}
+
+QString frmConversor::IdiomaActual() const
+{
+    const QAction *items[] = {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish};
+    QString idioma;
+    for (std::size_t i = 0; i < std::size(items); ++i) {
+        if (items[i]->isChecked())
+            idioma = QString::fromUtf8(Catalogo::Idiomas[i]);
+    }
+    return idioma;
+}
+
+QString frmConversor::ModoActual() const
+{
+    QString modo;
+    if (mnuTextoaHTML->isChecked())
+        modo = QStringLiteral("Texto a HTML");
+    if (mnuHTMLaTexto->isChecked())
+        modo = QStringLiteral("HTML a Texto");
+    return modo;
+}
+
+void frmConversor::ActualizaIdioma()
+{
+    PoneIdioma(IdiomaActual());
+}
+
+void frmConversor::EligeIdioma(QAction *idioma)
+{
+    for (QAction *item : {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish})
+        item->setChecked(item == idioma);
+    ActualizaIdioma();
+}
+
+// ---- Settings file -------------------------------------------------------------
+
+void frmConversor::LeeConfiguracion()
+{
+    const QString ruta = RutaConfiguracion();
+    if (!EsArchivoNormal(ruta))
+        return;
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = archivo.readAll();
+    archivo.close();
+    const auto texto = Configuracion::DesdeWindows1252({bytes.constData(), std::size_t(bytes.size())});
+    for (const std::u16string &linea : Configuracion::Lineas(texto))
+        AplicaLinea(linea);
+}
+
+// Applies one line of the settings file at once, as the file is read.
+void frmConversor::AplicaLinea(const std::u16string &linea)
+{
+    using namespace Configuracion;
+    const std::u16string clave = Minusculas(LeeEtiqueta(linea));
+    const std::u16string valor = LeeContenido(linea);
+
+    const std::pair<std::u16string_view, QAction *> idiomas[] = {
+        {u"castellano", mnuCastellano}, {u"catalán", mnuCatalán}, {u"galego", MnuGallego}, {u"english", mnuEnglish}};
+    const std::pair<std::u16string_view, QAction *> modos[] = {{u"texto a html", mnuTextoaHTML},
+                                                                {u"html a texto", mnuHTMLaTexto}};
+    const std::pair<std::u16string_view, QAction *> opciones[] = {
+        {u"unicode", mnuUnicode}, {u"entidadeshtml", mnuEntidadesHtml}, {u"saltos", mnuSaltos},
+        {u"solocr", mnuSoloCR},   {u"espacios", mnuEspacios},           {u"crtrasbr", mnuCRtrasBR}};
+
+    // Only the default's mark is removed first, so two marked items can remain.
+    const auto marca = [&](const auto &tabla, QAction *porDefecto, const char *aviso) {
+        porDefecto->setChecked(false);
+        const std::u16string nombre = Minusculas(valor);
+        const auto item = std::find_if(std::begin(tabla), std::end(tabla), [&](const auto &f) { return f.first == nombre; });
+        if (item != std::end(tabla)) {
+            item->second->setChecked(true);
+            return;
+        }
+        Mensaje(QMessageBox::Warning, Titulo, QLatin1String(aviso));
+        porDefecto->setChecked(true);
+    };
+
+    if (clave == u"idioma") {
+        marca(idiomas, mnuCastellano, "Idioma no reconocido en Velmora.cfg");
+    } else if (clave == u"modo") {
+        marca(modos, mnuTextoaHTML, "Modo no reconocido en Velmora.cfg");
+    } else if (clave == u"ancho") {
+        PoneTamanoExterior({LeeMedida(valor), TamanoExterior().height()});
+    } else if (clave == u"alto") {
+        PoneTamanoExterior({TamanoExterior().width(), LeeMedida(valor)});
+    } else {
+        const auto opcion = std::find_if(std::begin(opciones), std::end(opciones),
+                                         [&](const auto &f) { return f.first == clave; });
+        if (opcion != std::end(opciones))
+            opcion->second->setChecked(LeeSiNo(valor));
+    }
+}
+
+// Written whole at every close, through a temporary file that replaces the old
+// one only when complete. A folder that cannot be written is given up on.
+void frmConversor::GuardaConfiguracion() const
+{
+    QSaveFile archivo(RutaConfiguracion());
+    if (!archivo.open(QIODevice::WriteOnly))
+        return;
+    const auto siNo = [](const QAction *item) { return Q(Configuracion::EscribeSiNo(item->isChecked())); };
+    const QSizeF tamano = TamanoExterior();
+    const std::pair<std::u16string_view, QString> lineas[] = {
+        {u"Idioma", IdiomaActual()},
+        {u"Modo", ModoActual()},
+        {u"Unicode", siNo(mnuUnicode)},
+        {u"EntidadesHTML", siNo(mnuEntidadesHtml)},
+        {u"Saltos", siNo(mnuSaltos)},
+        {u"SoloCR", siNo(mnuSoloCR)},
+        {u"Espacios", siNo(mnuEspacios)},
+        {u"CRtrasBR", siNo(mnuCRtrasBR)},
+        {u"Ancho", QString::number(qint64(tamano.width()))},
+        {u"Alto", QString::number(qint64(tamano.height()))},
+    };
+    for (const auto &[clave, valor] : lineas) {
+        const std::string linea = Configuracion::EscribeLinea(clave, U16(valor));
+        archivo.write(linea.data(), qint64(linea.size()));
+    }
+    archivo.commit();
+}
+
+// ---- Size and layout -------------------------------------------------------------
+
+// The client area is the window less the menu bar, unless the platform shows
+// the menu bar outside the window. Measured the same way before the window is
+// first shown (when the settings are read) and after.
+int frmConversor::AltoMenu(int ancho) const
+{
+    if (menuBar()->isNativeMenuBar())
+        return 0;
+    return std::max(menuBar()->heightForWidth(ancho), menuBar()->sizeHint().height());
+}
+
+QSizeF frmConversor::TamanoExterior() const
+{
+    return Twips::Exterior({width(), height() - AltoMenu(width())});
+}
+
+void frmConversor::PoneTamanoExterior(QSizeF twips)
+{
+    // Sizes the window system cannot take give the minimum or the largest window.
+    const QSize minimo = centralWidget()->minimumSize();
+    const QSize pedido = Twips::Cliente(twips);
+    const int ancho = std::clamp(pedido.width(), minimo.width(), PixelesMaximos);
+    const int alto = std::clamp(pedido.height(), minimo.height(), PixelesMaximos);
+    resize(ancho, alto + AltoMenu(ancho));
+}
+
+void frmConversor::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmConversor::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    const QSizeF exterior = TamanoExterior();
+    const double dW = std::nearbyint(exterior.width() - TamanoDiseno.width());
+    const double dH = std::nearbyint(exterior.height() - TamanoDiseno.height());
+
+    for (QFrame *linea : Line1)
+        linea->resize(Twips::APixeles(exterior.width()), linea->height());
+    for (const FilaDisposicion &fila : Disposicion) {
+        auto *control = findChild<QWidget *>(QLatin1String(fila.Control));
+        const int valor = Twips::APixeles(fila.Base + fila.PorAncho * dW + fila.PorAlto * dH);
+        QRect lugar = control->geometry();
+        switch (fila.Que) {
+        case Propiedad::Left:
+            lugar.moveLeft(valor);
+            break;
+        case Propiedad::Top:
+            lugar.moveTop(valor);
+            break;
+        case Propiedad::Width:
+            lugar.setWidth(valor);
+            break;
+        case Propiedad::Height:
+            lugar.setHeight(valor);
+            break;
+        }
+        control->setGeometry(lugar);
+    }
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+// The main window: two text boxes, six image buttons, a three-colour light
+// and the menus. The menu check marks are the only place where the direction,
+// the options and the language are kept while the program runs.
+
+#include <QMainWindow>
+#include <QMessageBox>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+class frmConversor : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmConversor(QWidget *parent = nullptr);
+
+    // Opens a URL in the default browser without waiting and without
+    // reporting failure. Static: the About box uses it after this window has gone.
+    static void HyperJump(const QString &URL);
+
+    void PoneEstado(const QString &Estado);
+    void PoneIdioma(const QString &Idioma);
+    QString IdiomaActual() const;
+    QString ModoActual() const;
+
+    // The outer size in twips, the unit of the settings file.
+    QSizeF TamanoExterior() const;
+    void PoneTamanoExterior(QSizeF twips);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void CreaControles();
+    void CreaMenus();
+    void Conecta();
+    void Form_Load();
+    void Form_Resize();
+    int AltoMenu(int ancho) const;
+    void Form_Unload();
+
+    void semaforo(const QString &Color);
+    void ActualizaIdioma();
+    void LeeConfiguracion();
+    void GuardaConfiguracion() const;
+    void AplicaLinea(const std::u16string &linea);
+    void Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto);
+    void MuestraResultado(const QString &resultado);
+
+    void cmdConvertir_Click();
+    void cmdBorrar_Click();
+    void cmdPegar_Click();
+    bool Pega();
+    void cmdCopiar_Click();
+    void cmdPegayCopia_Click();
+    void cmdCerrar_Click();
+    void mnuTextoaHTML_Click();
+    void mnuHTMLaTexto_Click();
+    void CambiaOpcion(QAction *opcion);
+    void EligeIdioma(QAction *idioma);
+    void mnuWeb_Click();
+    void mnuAcerca_Click();
+    void sOriginal_Change();
+
+    QPlainTextEdit *sOriginal;
+    QPlainTextEdit *sConvertido;
+    QLabel *lblOriginal;
+    QLabel *lblConvertido;
+    QPushButton *cmdConvertir;
+    QPushButton *cmdCerrar;
+    QPushButton *cmdBorrar;
+    QPushButton *cmdPegar;
+    QPushButton *cmdPegayCopia;
+    QPushButton *cmdCopiar;
+    QLabel *picSemaforo;
+    QLabel *picSemaforoRojo;
+    QLabel *picSemaforoAmarillo;
+    QLabel *picSemaforoVerde;
+    QFrame *Line1[2];
+
+    QAction *mnuCerrar;
+    QAction *mnuTextoaHTML;
+    QAction *mnuHTMLaTexto;
+    QAction *mnuPegar;
+    QAction *mnuConvertir;
+    QAction *mnuCopiarResultado;
+    QAction *mnuConvertirPortapapeles;
+    QAction *mnuUnicode;
+    QAction *mnuEntidadesHtml;
+    QAction *mnuSaltos;
+    QAction *mnuSoloCR;
+    QAction *mnuEspacios;
+    QAction *mnuCRtrasBR;
+    QAction *mnuCastellano;
+    QAction *mnuCatalán;
+    QAction *MnuGallego;
+    QAction *mnuEnglish;
+    QAction *mnuWeb;
+    QAction *mnuAcerca;
+
+    // The engine's exact result, which Copy puts on the clipboard as long as
+    // the result box has not been edited since (the box shows CR, LF and
+    // CR LF alike as line breaks, and keeps none of them).
+    QString resultado_;
+};
