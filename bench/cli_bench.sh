@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Times whole processes on the same ~10 MB corpus, side by side in one run:
+# velmora-convert, Python 3 (str.translate with exactly our output, and
+# html.escape), GNU recode (latin1..html, html..latin1) and cat as the floor.
+# recode's output is not the same as ours: it is a point of comparison for
+# speed only. Prints a markdown table of medians and ratios.
+#
+# usage: bench/cli_bench.sh [VELMORA_CONVERT] [WORK_DIR]
+#   VELMORA_CONVERT  the built tool (default: build/cli/velmora-convert)
+#   WORK_DIR         where the corpus is made or reused (default: a new temporary folder)
+#   RUNS=n           runs per command (default 20)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+tool=$(realpath "${1:-$here/../build/cli/velmora-convert}")
+work=${2:-$(mktemp -d)}
+runs=${RUNS:-20}
+
+for program in hyperfine python3 recode cat; do
+    command -v "$program" >/dev/null || { echo "cli_bench.sh: needs $program" >&2; exit 1; }
+done
+[ -x "$tool" ] || { echo "cli_bench.sh: build velmora-convert first, or give its path" >&2; exit 1; }
+
+mkdir -p "$work"
+cd "$work"
+[ -f corpus.latin1.txt ] || python3 "$here/cli_corpus.py" corpus.latin1.txt corpus.utf8.txt 10
+"$tool" --encoding latin1 --options 8 corpus.latin1.txt >corpus.html
+
+# The Python table must give our bytes exactly, or the comparison is unfair.
+for word in 8 0; do
+    cmp <("$tool" --encoding latin1 --options $word corpus.latin1.txt) \
+        <(python3 "$here/cli_python.py" translate$word corpus.latin1.txt latin-1)
+done
+cmp <("$tool" --options 8 corpus.utf8.txt) <(python3 "$here/cli_python.py" translate8 corpus.utf8.txt utf-8)
+
+py="python3 $here/cli_python.py"
+vc="$tool"
+group() {  # group NAME then pairs of command name and command
+    local name=$1
+    shift
+    local args=()
+    while [ $# -gt 0 ]; do
+        args+=(-n "$1" "$2")
+        shift 2
+    done
+    hyperfine --warmup 3 --runs "$runs" --style basic --export-json "$name.json" "${args[@]}" >&2
+}
+
+group 1-to-html-8 \
+    velmora-convert "$vc --encoding latin1 --options 8 corpus.latin1.txt" \
+    "python3 str.translate" "$py translate8 corpus.latin1.txt latin-1" \
+    "python3 html.escape" "$py escape corpus.latin1.txt latin-1" \
+    "recode latin1..html" "recode latin1..html <corpus.latin1.txt" \
+    cat "cat corpus.latin1.txt"
+group 2-to-html-0 \
+    velmora-convert "$vc --encoding latin1 --options 0 corpus.latin1.txt" \
+    "python3 str.translate" "$py translate0 corpus.latin1.txt latin-1"
+group 3-to-html-8-utf8 \
+    velmora-convert "$vc --options 8 corpus.utf8.txt" \
+    "python3 str.translate" "$py translate8 corpus.utf8.txt utf-8" \
+    cat "cat corpus.utf8.txt"
+group 4-to-text \
+    velmora-convert "$vc --to-text --encoding latin1 corpus.html" \
+    "recode html..latin1" "recode html..latin1 <corpus.html" \
+    cat "cat corpus.html"
+group 5-few-changes \
+    velmora-convert "$vc --to-text --encoding latin1 corpus.latin1.txt" \
+    cat "cat corpus.latin1.txt"
+
+python3 - "$work" "$(stat -c %s corpus.latin1.txt)" "$runs" <<'EOF' | tee "$work/cli_bench.md"
+import json, pathlib, sys
+
+work, size, runs = pathlib.Path(sys.argv[1]), sys.argv[2], sys.argv[3]
+titles = {
+    "1-to-html-8": "to HTML, option word 8, Latin-1",
+    "2-to-html-0": "to HTML, option word 0, Latin-1",
+    "3-to-html-8-utf8": "to HTML, option word 8, UTF-8",
+    "4-to-text": "to text, Latin-1 HTML (the output of the first case)",
+    "5-few-changes": "to text on plain prose (few changes)",
+}
+medians = {}
+print(f"Corpus: {int(size) / 1e6:.1f} MB of Spanish-like prose, CR LF line breaks; median of {runs} runs each (hyperfine).\n")
+print("| Case | Program | Median (ms) | Time / velmora-convert |")
+print("|---|---|---:|---:|")
+for group, title in titles.items():
+    results = json.loads((work / f"{group}.json").read_text())["results"]
+    own = next(r["median"] for r in results if r["command"] == "velmora-convert")
+    for r in results:
+        medians[group, r["command"]] = r["median"]
+        print(f"| {title} | {r['command']} | {r['median'] * 1000:.1f} | {r['median'] / own:.2f} |")
+
+def check(text, ratio, target, at_least=True):
+    ok = ratio >= target if at_least else ratio <= target
+    print(f"- {text}: {ratio:.1f} times (target {'at least' if at_least else 'at most'} {target}) {'met' if ok else 'NOT MET'}")
+
+print()
+check("to HTML, Python str.translate / velmora-convert",
+      medians["1-to-html-8", "python3 str.translate"] / medians["1-to-html-8", "velmora-convert"], 10)
+check("to HTML, recode latin1..html / velmora-convert",
+      medians["1-to-html-8", "recode latin1..html"] / medians["1-to-html-8", "velmora-convert"], 3)
+check("to text, recode html..latin1 / velmora-convert",
+      medians["4-to-text", "recode html..latin1"] / medians["4-to-text", "velmora-convert"], 3)
+check("few changes, velmora-convert / cat",
+      medians["5-few-changes", "velmora-convert"] / medians["5-few-changes", "cat"], 8, at_least=False)
+EOF
+echo "(tables and raw timings in $work)" >&2
