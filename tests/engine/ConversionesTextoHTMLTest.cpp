@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <new>
 #include <random>
 #include <set>
 #include <string>
@@ -11,6 +13,31 @@
 
 using ConversionesTextoHTML::ConvierteTextoHTML;
 using ConversionesTextoHTML::Entidades;
+
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"  // the replacements below pair malloc with free
+#endif
+
+// Heap blocks of 1 KiB or more asked for while Vigila is on: the result's
+// storage, which must be sized once and not too generously.
+namespace Vigilancia {
+thread_local bool Vigila = false;
+thread_local int Bloques = 0;
+thread_local std::size_t Mayor = 0;
+}  // namespace Vigilancia
+
+void *operator new(std::size_t n)
+{
+    if (Vigilancia::Vigila && n >= 1024) {
+        ++Vigilancia::Bloques;
+        Vigilancia::Mayor = std::max(Vigilancia::Mayor, n);
+    }
+    if (void *p = std::malloc(n ? n : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void *p) noexcept { std::free(p); }
+void operator delete(void *p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -123,6 +150,52 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"negative_mode_returns_the_input", -1, 63, u"&amp;\u00e9", u"&amp;\u00e9"}),
     [](const testing::TestParamInfo<Caso> &info) { return std::string(info.param.nombre); });
 
+// ---- Memory of one call ----------------------------------------------------
+
+struct Memoria {
+    const char *nombre;
+    int modo;
+    int opciones;
+    std::u16string pieza;  // repeated to about 60,000 characters
+};
+
+void PrintTo(const Memoria &m, std::ostream *os) { *os << m.nombre; }
+
+class UnaReserva : public testing::TestWithParam<Memoria> {};
+
+// At most one large block per call, and input plus result within three times
+// input plus output.
+TEST_P(UnaReserva, ResultIsAllocatedOnceAndTightly)
+{
+    const Memoria &m = GetParam();
+    std::u16string entrada;
+    while (entrada.size() < 60000)
+        entrada += m.pieza;
+
+    Vigilancia::Bloques = 0;
+    Vigilancia::Mayor = 0;
+    Vigilancia::Vigila = true;
+    const std::u16string salida = ConvierteTextoHTML(entrada, std::int16_t(m.modo), std::int16_t(m.opciones));
+    Vigilancia::Vigila = false;
+
+    EXPECT_LE(Vigilancia::Bloques, 1);
+    const std::size_t unidades = Vigilancia::Mayor / sizeof(char16_t);
+    EXPECT_LE(entrada.size() + unidades, 3 * (entrada.size() + salida.size()));
+}
+
+const std::u16string Prosa = u"El ni\u00f1o dijo: \u00bfqu\u00e9 es <b> & \"x\"? Ma\u00f1ana  m\u00e1s.\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Conversiones, UnaReserva,
+    testing::Values(Memoria{"prose_named", 0, 0, Prosa}, Memoria{"prose_every_option", 0, 58, Prosa},
+                    Memoria{"prose_numeric", 0, 59, Prosa}, Memoria{"only_blanks_grow_sixfold", 0, 16, u" "},
+                    Memoria{"only_latin1_grows_eightfold", 0, 0, u"\u00b1\u00bc"},
+                    Memoria{"only_lf_vanishes", 0, 2, u"\n"}, Memoria{"nothing_to_change", 0, 63, u"abc\u20ac"},
+                    Memoria{"back_to_text", 1, 18, u"El ni&ntilde;o&nbsp;&lt;b&gt;&amp;<BR>\r\n"},
+                    Memoria{"back_to_text_unchanged", 1, 18, u"plain text"},
+                    Memoria{"other_mode", 2, 63, Prosa}),
+    [](const testing::TestParamInfo<Memoria> &info) { return std::string(info.param.nombre); });
+
 // ---- Differential test against the literal model --------------------------
 
 // Pieces chosen to provoke every interaction of the replace-alls.
@@ -136,6 +209,10 @@ const std::vector<std::u16string> Piezas = {
     u"\r", u"\n", u"\r\n", u"\n\r", u" ", u"  ", u"a", u"x", u"\"",
     u"\u00e9", u"\u00c1", u"\u00ff", u"\u00a1", u"\u00a0", u"\u0080", u"\u20ac", u"\u00d7",
     std::u16string(1, u'\0'), u"\xD800", u"\xDC00",
+    // Above 255 but with the low byte of a character that changes, and the
+    // edges where a narrowing to bytes could confuse one code with another.
+    u"\u2026", u"\u0120", u"\u010D", u"\u010A", u"\u013C", u"\u01E9", u"\u0100", u"\u7FFF",
+    u"\u8000", u"\u8080", u"\u8081", u"\uFFFF", u"\u0001", u"\u00a0\u00a1",
 };
 
 std::u16string TextoAleatorio(std::mt19937 &azar)
@@ -163,6 +240,22 @@ std::string Escapa(const std::u16string &s)
     return r;
 }
 
+// Long texts: runs of plain letters between pieces, at one of several
+// densities, so that fast paths for clean and busy stretches and the seams
+// between the engine's blocks are all crossed.
+std::u16string TextoLargo(std::mt19937 &azar)
+{
+    const std::size_t largo = std::uniform_int_distribution<std::size_t>(900, 4200)(azar);
+    const int densidad = int(azar() % 4);  // 0: pieces only ... 3: mostly plain runs
+    std::u16string texto;
+    while (texto.size() < largo) {
+        const int corrida = densidad == 0 ? 0 : std::uniform_int_distribution<int>(0, 12 * densidad * densidad)(azar);
+        texto.append(std::size_t(corrida), char16_t(u'a' + azar() % 26));
+        texto += azar() % 8 == 0 ? std::u16string(1, char16_t(azar() % 0x10000)) : Piezas[azar() % Piezas.size()];
+    }
+    return texto;
+}
+
 TEST(Diferencial, EngineMatchesTheLiteralModelOnRandomTexts)
 {
     const char *semillaEntorno = std::getenv("VELMORA_SEED");
@@ -182,6 +275,22 @@ TEST(Diferencial, EngineMatchesTheLiteralModelOnRandomTexts)
         ASSERT_EQ(Escapa(obtenido), Escapa(esperado))
             << "seed " << semilla << ", case " << i << ", mode " << modo << ", options " << opciones
             << ", input \"" << Escapa(texto) << "\" (rerun with VELMORA_SEED=" << semilla << ")";
+    }
+}
+
+TEST(Diferencial, EngineMatchesTheLiteralModelOnLongTexts)
+{
+    const char *semillaEntorno = std::getenv("VELMORA_SEED");
+    const std::uint32_t semilla = semillaEntorno ? std::uint32_t(std::strtoul(semillaEntorno, nullptr, 10)) : 20261208u;
+    std::mt19937 azar(semilla ^ 0x5EEDu);
+    for (int i = 0; i < 3000; ++i) {
+        const std::u16string texto = TextoLargo(azar);
+        const int modo = int(azar() % 2);
+        const int opciones = int(azar() % 64);
+        const std::u16string esperado = ModeloLiteral::Convierte(texto, modo, opciones);
+        const std::u16string obtenido = ConvierteTextoHTML(texto, std::int16_t(modo), std::int16_t(opciones));
+        ASSERT_EQ(Escapa(obtenido), Escapa(esperado))
+            << "seed " << semilla << ", long case " << i << ", mode " << modo << ", options " << opciones;
     }
 }
 
