@@ -15,7 +15,8 @@
 // Text to HTML: every replacement is made of '&', '#', ';', letters, digits,
 // '<', 'B', 'R', '>', CR and LF, and '&' is handled first; no later operation
 // looks for a character that an earlier one wrote (LF is removed before CR
-// writes one, and "&nbsp;" has no blank). So each character is simply mapped.
+// writes one, and "&nbsp;" has no blank). So each character is simply mapped,
+// and a character that maps to itself may be copied in bulk.
 //
 // HTML to text: apart from "&amp;" and "&#38;", every reference decodes to a
 // character that is not '&', ';', a letter, a digit or '#', so it can neither
@@ -62,48 +63,31 @@ constexpr auto Numericos = [] {
     return formas;
 }();
 
-// Room left after the end of every result, so that copies can always move
-// eight characters (16 bytes) at a time.
-constexpr std::size_t Holgura = 8;
-
-// A small set of characters, all below 256: a range of codes plus a few
-// single codes. Copies runs of characters outside the set eight at a time
-// where SSE2 is available.
+// A few single characters, all below 256. Copies runs of characters outside
+// the set eight at a time where SSE2 is available.
 class Buscador {
 public:
-    Buscador(char16_t desde, char16_t cuantos, std::initializer_list<char16_t> sueltos)
+    explicit Buscador(std::initializer_list<char16_t> sueltos)
     {
-        for (int c = desde; c < desde + cuantos; ++c)
-            marcado_[c] = true;
-#ifdef VELMORA_SSE2
-        // Unsigned (c - desde) < cuantos, as a signed comparison after flipping the top bit.
-        sesgo_ = _mm_set1_epi16(short(0x8000 - desde));
-        limite_ = _mm_set1_epi16(short(0x8000 ^ cuantos));
-#endif
         for (char16_t c : sueltos) {
             if (marcado_[c])
                 continue;
             marcado_[c] = true;
 #ifdef VELMORA_SSE2
-            sueltos_[cuantosSueltos_] = _mm_set1_epi16(short(c));
-            codigosSueltos_[cuantosSueltos_++] = c;
+            sueltos_[cuantosSueltos_++] = _mm_set1_epi16(short(c));
 #endif
         }
-#ifdef VELMORA_SSE2
-        desde_ = desde;
-        cuantos_ = cuantos;
-#endif
     }
 
     bool Marcado(char16_t c) const { return c < marcado_.size() && marcado_[c]; }
 
     // Copies the characters at p to w up to the first one of the set, and
-    // returns where it stopped. May write up to Holgura characters past w.
+    // returns where it stopped. May write up to 8 characters past w.
     const char16_t *Copia(const char16_t *p, const char16_t *fin, char16_t *&w) const
     {
 #ifdef VELMORA_SSE2
         for (; fin - p >= 8; p += 8, w += 8) {
-            const __m128i v = Carga(p);
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
             _mm_storeu_si128(reinterpret_cast<__m128i *>(w), v);
             if (const unsigned bits = Marcas(v)) {
                 const int i = std::countr_zero(bits);
@@ -117,97 +101,39 @@ public:
         return p;
     }
 
-    // Writes [p, fin) to w through escribe(c, w) -> w, which must copy the
-    // characters outside the set as they are. Eight at a time where none of
-    // the eight is in the set; a fixed stride keeps the loop free of
-    // dependencies on where the last match was.
-    template <typename F>
-    char16_t *Mapea(const char16_t *p, const char16_t *fin, char16_t *w, F escribe) const
-    {
-#ifdef VELMORA_SSE2
-        for (; fin - p >= 8; p += 8) {
-            const __m128i v = Carga(p);
-            if (Marcas(v) == 0) {
-                _mm_storeu_si128(reinterpret_cast<__m128i *>(w), v);
-                w += 8;
-                continue;
-            }
-            for (int i = 0; i < 8; ++i)
-                w = escribe(p[i], w);
-        }
-#endif
-        for (; p != fin; ++p)
-            w = escribe(*p, w);
-        return w;
-    }
-
-    // At least the sum of valor(c) over [p, fin), where valor is 0 outside the
-    // set: characters are counted per class (the range, each single code) with
-    // no branches, and every character of the range weighs its class's maximum.
-    template <typename F>
-    std::ptrdiff_t Cota(const char16_t *p, const char16_t *fin, F valor) const
-    {
-        std::ptrdiff_t cota = 0;
-#ifdef VELMORA_SSE2
-        std::array<std::ptrdiff_t, 1 + MaxSueltos> cuenta{};
-        while (fin - p >= 8) {
-            // 16-bit counters gain at most one per step: empty them in time.
-            const char16_t *tope = p + std::min<std::ptrdiff_t>((fin - p) / 8, 32767) * 8;
-            __m128i rango = _mm_setzero_si128();
-            __m128i sueltos[MaxSueltos]{};
-            for (; p != tope; p += 8) {
-                const __m128i v = Carga(p);
-                rango = _mm_sub_epi16(rango, _mm_cmplt_epi16(_mm_add_epi16(v, sesgo_), limite_));
-                for (int i = 0; i < cuantosSueltos_; ++i)
-                    sueltos[i] = _mm_sub_epi16(sueltos[i], _mm_cmpeq_epi16(v, sueltos_[i]));
-            }
-            cuenta[0] += SumaCarriles(rango);
-            for (int i = 0; i < cuantosSueltos_; ++i)
-                cuenta[i + 1] += SumaCarriles(sueltos[i]);
-        }
-        std::ptrdiff_t maximo = 0;
-        for (int c = desde_; c < desde_ + cuantos_; ++c)
-            maximo = std::max<std::ptrdiff_t>(maximo, valor(char16_t(c)));
-        cota = cuenta[0] * maximo;
-        for (int i = 0; i < cuantosSueltos_; ++i)
-            cota += cuenta[i + 1] * valor(codigosSueltos_[i]);
-#endif
-        for (; p != fin; ++p)
-            cota += valor(*p);
-        return cota;
-    }
-
 private:
 #ifdef VELMORA_SSE2
-    static __m128i Carga(const char16_t *p) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)); }
-
     // One bit per character of v that belongs to the set.
     unsigned Marcas(__m128i v) const
     {
-        __m128i m = _mm_cmplt_epi16(_mm_add_epi16(v, sesgo_), limite_);
+        __m128i m = _mm_setzero_si128();
         for (int i = 0; i < cuantosSueltos_; ++i)
             m = _mm_or_si128(m, _mm_cmpeq_epi16(v, sueltos_[i]));
         return unsigned(_mm_movemask_epi8(_mm_packs_epi16(m, _mm_setzero_si128())));
     }
 
-    __m128i sesgo_{};
-    __m128i limite_{};
-    static std::ptrdiff_t SumaCarriles(__m128i v)
-    {
-        const __m128i pares = _mm_madd_epi16(v, _mm_set1_epi16(1));
-        const __m128i dos = _mm_add_epi32(pares, _mm_shuffle_epi32(pares, _MM_SHUFFLE(1, 0, 3, 2)));
-        return _mm_cvtsi128_si32(_mm_add_epi32(dos, _mm_shuffle_epi32(dos, _MM_SHUFFLE(2, 3, 0, 1))));
-    }
-
-    static constexpr int MaxSueltos = 8;
-    int desde_ = 0;
-    int cuantos_ = 0;
+    static constexpr int MaxSueltos = 2;
     __m128i sueltos_[MaxSueltos]{};
-    char16_t codigosSueltos_[MaxSueltos]{};
     int cuantosSueltos_ = 0;
 #endif
     std::array<bool, 256> marcado_{};
 };
+
+#ifdef VELMORA_SSE2
+// Sixteen characters from p to w, in two moves.
+inline void Copia16(const char16_t *p, char16_t *w)
+{
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(w), _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(w + 8), _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 8)));
+}
+
+// The sum of the sixteen unsigned bytes of v.
+inline std::ptrdiff_t SumaBytes(__m128i v)
+{
+    const __m128i sumas = _mm_sad_epu8(v, _mm_setzero_si128());
+    return _mm_cvtsi128_si32(sumas) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sumas, sumas));
+}
+#endif
 
 // The result, built without zero-filling it first: reserved once to a bound,
 // then appended block by block from a buffer small enough to stay in cache.
@@ -223,86 +149,300 @@ public:
 
 private:
     std::u16string texto_;
-    std::array<char16_t, 8 * Entrada + 64> bloque_;  // 8: the longest replacement
+    std::array<char16_t, 8 * Entrada + 64> bloque_;  // 8: the longest replacement; 64: slack for wide stores
 };
 
 // ---- Text to HTML --------------------------------------------------------
 
-// A replacement padded to 16 bytes, so it can be stored in one move.
-struct alignas(16) Reemplazo {
-    char16_t Texto[8]{};
-    std::size_t Largo = 0;
-
-    constexpr void Asigna(std::u16string_view texto)
+// What every character below 256 becomes under one option word.
+class TablaCodificacion {
+public:
+    explicit TablaCodificacion(int opciones)
     {
-        std::copy(texto.begin(), texto.end(), Texto);
-        Largo = texto.size();
+        for (int c = 0; c < 256; ++c)
+            Asigna(char16_t(c), std::u16string_view(&(reemplazo_[c].Texto[0] = char16_t(c)), 1));
+        for (std::size_t i = 0; i < Entidades.size(); ++i) {
+            if (!Entidades[i].Especial || (opciones & OpcionEntidadesHtml))
+                Asigna(char16_t(Entidades[i].Codigo),
+                       (opciones & OpcionUnicode) ? Numericos[i].Vista() : Entidades[i].Texto);
+        }
+        if (opciones & OpcionSaltos) {
+            Asigna(LF, u"");
+            Asigna(CR, !(opciones & OpcionCRtrasBR) ? u"<BR>"
+                       : (opciones & OpcionSoloCR)  ? u"<BR>\r"
+                                                    : u"<BR>\r\n");
+        }
+        if (opciones & OpcionEspacios)
+            Asigna(u' ', u"&nbsp;");
     }
 
-    char16_t *Escribe(char16_t *w) const
+    bool Cambia(char16_t c) const { return reemplazo_[c].Largo != 1 || reemplazo_[c].Texto[0] != c; }
+    int Crece(char16_t c) const { return int(reemplazo_[c].Largo) - 1; }
+
+    // The characters below 161 that change; every one from 161 to 255 does.
+    std::u16string Sueltos() const
     {
-#ifdef VELMORA_SSE2
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(w), _mm_load_si128(reinterpret_cast<const __m128i *>(Texto)));
-        return w + Largo;
-#else
-        return std::copy_n(Texto, Largo, w);
-#endif
+        std::u16string sueltos;
+        for (int c = 0; c < 161; ++c) {
+            if (Cambia(char16_t(c)))
+                sueltos += char16_t(c);
+        }
+        return sueltos;
     }
-};
 
-std::u16string Codifica(std::u16string_view origen, int opciones)
-{
-    const bool numerico = opciones & OpcionUnicode;
-    const bool especiales = opciones & OpcionEntidadesHtml;
-    const bool saltos = opciones & OpcionSaltos;
-    const bool espacios = opciones & OpcionEspacios;
-
-    std::array<Reemplazo, 256> reemplazo{};
-    for (int c = 0; c < 256; ++c)
-        reemplazo[c].Asigna(std::u16string_view(&(reemplazo[c].Texto[0] = char16_t(c)), 1));
-    for (std::size_t i = 0; i < Entidades.size(); ++i) {
-        if (!Entidades[i].Especial || especiales)
-            reemplazo[Entidades[i].Codigo].Asigna(numerico ? Numericos[i].Vista() : Entidades[i].Texto);
+    // Writes what c (below 256) becomes at w; always stores 8 characters.
+    char16_t *Escribe(char16_t c, char16_t *w) const
+    {
+        Guarda(c, w);
+        return w + reemplazo_[c].Largo;
     }
-    if (saltos) {
-        reemplazo[LF].Asigna(u"");
-        reemplazo[CR].Asigna(!(opciones & OpcionCRtrasBR) ? u"<BR>"
-                             : (opciones & OpcionSoloCR)  ? u"<BR>\r"
-                                                          : u"<BR>\r\n");
-    }
-    if (espacios)
-        reemplazo[u' '].Asigna(u"&nbsp;");
 
-    const Buscador cambia(161, 95,
-                          {especiales ? u'"' : u'\xA1', especiales ? u'<' : u'\xA1', especiales ? u'>' : u'\xA1',
-                           especiales ? u'&' : u'\xA1', saltos ? CR : u'\xA1', saltos ? LF : u'\xA1',
-                           espacios ? u' ' : u'\xA1'});
-
-    const char16_t *const inicio = origen.data();
-    const char16_t *const fin = inicio + origen.size();
-
-    // Exact size first, so the result is allocated once and never moved.
-    std::array<std::int8_t, 256> crece{};
-    for (int c = 0; c < 256; ++c)
-        crece[c] = std::int8_t(reemplazo[c].Largo - 1);
-    // Sized once, to a tight bound, before it is filled.
-    const std::size_t largo = origen.size() + std::size_t(cambia.Cota(inicio, fin, [&crece](char16_t c) {
-        return c < crece.size() ? crece[c] : 0;
-    }));
-
-    const auto escribe = [&reemplazo](char16_t c, char16_t *w) {
-        if (c < reemplazo.size())
-            return reemplazo[c].Escribe(w);
+    // The same for any character.
+    char16_t *EscribeCualquiera(char16_t c, char16_t *w) const
+    {
+        if (c < 256)
+            return Escribe(c, w);
         *w = c;
         return w + 1;
+    }
+
+    // Four characters below 256. Each store's place is summed from the
+    // lengths alone, so it need not wait for the store before it.
+    char16_t *EscribeCuatro(const char16_t *p, char16_t *w) const
+    {
+        const std::uint32_t a = Largo(p[0]), ab = a + Largo(p[1]), abc = ab + Largo(p[2]);
+        Guarda(p[0], w);
+        Guarda(p[1], w + a);
+        Guarda(p[2], w + ab);
+        Guarda(p[3], w + abc);
+        return w + (abc + Largo(p[3]));
+    }
+
+private:
+    // A replacement padded to 16 bytes, so it is stored in one move.
+    struct alignas(16) Reemplazo {
+        char16_t Texto[8]{};
+        std::uint32_t Largo = 0;
     };
-    Salida salida(largo);
+
+    std::uint32_t Largo(char16_t c) const { return reemplazo_[c].Largo; }
+
+    void Guarda(char16_t c, char16_t *w) const
+    {
+#ifdef VELMORA_SSE2
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(w),
+                         _mm_load_si128(reinterpret_cast<const __m128i *>(reemplazo_[c].Texto)));
+#else
+        std::copy_n(reemplazo_[c].Texto, 8, w);
+#endif
+    }
+
+    void Asigna(char16_t c, std::u16string_view texto)
+    {
+        std::copy(texto.begin(), texto.end(), reemplazo_[c].Texto);
+        reemplazo_[c].Largo = std::uint32_t(texto.size());
+    }
+
+    std::array<Reemplazo, 256> reemplazo_{};
+};
+
+// The characters a conversion changes, tested sixteen at a time: the range
+// 161-255 and N single codes between 2 and 160. Without SSE2 it holds nothing.
+//
+// The sixteen UTF-16 units are narrowed to the signed bytes c - 129 with
+// saturation. That keeps every code from 2 to 255 apart; 0, 1 and 0x8081 up
+// fold onto -128, and 256 to 0x8080 onto 127, values no class uses. So every
+// mark is exact, and a character without one is copied as it is.
+template <int N>
+class Clases {
+public:
+    explicit Clases([[maybe_unused]] std::u16string_view sueltos)
+    {
+#ifdef VELMORA_SSE2
+        for (int i = 0; i < N; ++i)
+            sueltos_[i] = _mm_set1_epi8(char(sueltos[std::size_t(i)] - 129));
+#endif
+    }
+
+#ifdef VELMORA_SSE2
+    static __m128i Estrecha(const char16_t *p)
+    {
+        const __m128i sesgo = _mm_set1_epi16(129);
+        return _mm_packs_epi16(_mm_sub_epi16(Carga(p), sesgo), _mm_sub_epi16(Carga(p + 8), sesgo));
+    }
+
+    // 0xFF in each byte of b that is a code from 161 to 255.
+    static __m128i Latin1(__m128i b)
+    {
+        return _mm_andnot_si128(_mm_cmpeq_epi8(b, _mm_set1_epi8(127)), _mm_cmpgt_epi8(b, _mm_set1_epi8(31)));
+    }
+
+    // 0xFF in each byte of b that is the i-th single code.
+    __m128i Suelto(__m128i b, int i) const { return _mm_cmpeq_epi8(b, sueltos_[i]); }
+
+    // One bit per character in the set.
+    unsigned Marcas(__m128i b) const
+    {
+        __m128i m = Latin1(b);
+        for (int i = 0; i < N; ++i)
+            m = _mm_or_si128(m, Suelto(b, i));
+        return unsigned(_mm_movemask_epi8(m));
+    }
+
+    // Whether any character may be 256 or above (0 and 1 share their byte).
+    static bool Altos(__m128i b)
+    {
+        const __m128i m = _mm_or_si128(_mm_cmpeq_epi8(b, _mm_set1_epi8(127)), _mm_cmpeq_epi8(b, _mm_set1_epi8(-128)));
+        return _mm_movemask_epi8(m) != 0;
+    }
+
+private:
+    static __m128i Carga(const char16_t *p) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)); }
+
+    __m128i sueltos_[N > 0 ? N : 1]{};  // a plain array: std::array would drop the vector type's attributes
+#endif
+};
+
+// How long the result can be, and how many characters change.
+struct Recuento {
+    std::size_t Cota = 0;     // at least the length of the result
+    std::size_t Cambian = 0;  // characters that change
+};
+
+// Each character that grows is counted with its own growth, those from 161
+// to 255 with the largest growth in that range.
+template <int N>
+Recuento Cuenta(const char16_t *p, const char16_t *const fin, [[maybe_unused]] std::u16string_view sueltos,
+                const TablaCodificacion &tabla)
+{
+    int maximo = 0;
+    for (int c = 161; c < 256; ++c)
+        maximo = std::max(maximo, tabla.Crece(char16_t(c)));
+    const auto crece = [&](char16_t c) { return std::size_t(std::max(0, c >= 161 ? maximo : tabla.Crece(c))); };
+
+    Recuento r{std::size_t(fin - p), 0};
+#ifdef VELMORA_SSE2
+    const Clases<N> clases(sueltos);
+    std::array<std::size_t, N + 1> cuenta{};  // the single codes, then the range
+    while (fin - p >= 16) {
+        // Byte counters gain at most one per step: emptied every 255 steps.
+        __m128i parcial[N + 1]{};
+        for (int pasos = 0; pasos < 255 && fin - p >= 16; ++pasos, p += 16) {
+            const __m128i b = Clases<N>::Estrecha(p);
+            for (int i = 0; i < N; ++i)
+                parcial[i] = _mm_sub_epi8(parcial[i], clases.Suelto(b, i));
+            parcial[N] = _mm_sub_epi8(parcial[N], Clases<N>::Latin1(b));
+        }
+        for (int i = 0; i <= N; ++i)
+            cuenta[std::size_t(i)] += SumaBytes(parcial[i]);
+    }
+    for (int i = 0; i <= N; ++i) {
+        r.Cota += cuenta[std::size_t(i)] * crece(i < N ? sueltos[std::size_t(i)] : char16_t(161));
+        r.Cambian += cuenta[std::size_t(i)];
+    }
+#endif
+    for (; p != fin; ++p) {
+        if (*p < 256 && tabla.Cambia(*p)) {
+            r.Cota += crece(*p);
+            ++r.Cambian;
+        }
+    }
+    return r;
+}
+
+// At most two bits set.
+inline bool Pocas(unsigned marcas)
+{
+    marcas &= marcas - 1;
+    return (marcas & (marcas - 1)) == 0;
+}
+
+// Maps [p, tope) to w and returns the end of what it wrote. The text goes on
+// to fin, and the steps of sixteen may read ahead up to there.
+//
+// Dense text (most steps with something to change) maps every character:
+// testing each step for marks would cost more than it saves. Sparse text
+// copies unmarked steps whole and handles one or two marks one by one.
+template <int N>
+char16_t *MapeaTramo(const char16_t *p, const char16_t *const tope, [[maybe_unused]] const char16_t *const fin,
+                     char16_t *w, [[maybe_unused]] const Clases<N> &clases, const TablaCodificacion &tabla,
+                     [[maybe_unused]] bool denso)
+{
+#ifdef VELMORA_SSE2
+    // A step may copy sixteen characters from any point of its own sixteen.
+    const char16_t *const ultimo = fin - p >= 32 ? std::min(tope, fin - 31) : p;
+    for (; p < ultimo; p += 16) {
+        const __m128i b = Clases<N>::Estrecha(p);
+        if (!denso) {
+            unsigned marcas = clases.Marcas(b);
+            if (marcas == 0) {
+                Copia16(p, w);
+                w += 16;
+                continue;
+            }
+            if (Pocas(marcas)) {
+                // Each mark: the run before it unchanged, then its replacement.
+                const char16_t *q = p;
+                do {
+                    const char16_t *h = p + std::countr_zero(marcas);
+                    Copia16(q, w);
+                    w += h - q;
+                    w = tabla.Escribe(*h, w);
+                    q = h + 1;
+                } while ((marcas &= marcas - 1) != 0);
+                Copia16(q, w);
+                w += p + 16 - q;
+                continue;
+            }
+        }
+        if (Clases<N>::Altos(b)) {
+            for (int i = 0; i < 16; ++i)
+                w = tabla.EscribeCualquiera(p[i], w);
+        } else {
+            for (int i = 0; i < 16; i += 4)
+                w = tabla.EscribeCuatro(p + i, w);
+        }
+    }
+#endif
+    for (; p < tope; ++p)
+        w = tabla.EscribeCualquiera(*p, w);
+    return w;
+}
+
+template <int N>
+std::u16string CodificaCon(std::u16string_view origen, std::u16string_view sueltos, const TablaCodificacion &tabla)
+{
+    const char16_t *const inicio = origen.data();
+    const char16_t *const fin = inicio + origen.size();
+    const Recuento recuento = Cuenta<N>(inicio, fin, sueltos, tabla);
+    // Dense: on average two or more characters to change in every sixteen.
+    const bool denso = recuento.Cambian * 8 >= origen.size();
+    const Clases<N> clases(sueltos);
+
+    Salida salida(recuento.Cota);
     for (const char16_t *p = inicio; p != fin;) {
         const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::Entrada);
-        salida.Anade(cambia.Mapea(p, tope, salida.Bloque(), escribe));
+        salida.Anade(MapeaTramo<N>(p, tope, fin, salida.Bloque(), clases, tabla, denso));
         p = tope;
     }
     return std::move(salida).Texto();
+}
+
+std::u16string Codifica(std::u16string_view origen, int opciones)
+{
+    const TablaCodificacion tabla(opciones);
+    const std::u16string sueltos = tabla.Sueltos();
+    // One instance per number of single codes keeps their tests in registers.
+    switch (sueltos.size()) {
+    case 0: return CodificaCon<0>(origen, sueltos, tabla);
+    case 1: return CodificaCon<1>(origen, sueltos, tabla);
+    case 2: return CodificaCon<2>(origen, sueltos, tabla);
+    case 3: return CodificaCon<3>(origen, sueltos, tabla);
+    case 4: return CodificaCon<4>(origen, sueltos, tabla);
+    case 5: return CodificaCon<5>(origen, sueltos, tabla);
+    case 6: return CodificaCon<6>(origen, sueltos, tabla);
+    default: return CodificaCon<7>(origen, sueltos, tabla);
+    }
 }
 
 // ---- HTML to text --------------------------------------------------------
@@ -396,7 +536,7 @@ public:
 
     void Convierte(const char16_t *p, const char16_t *const fin, Salida &salida)
     {
-        const Buscador disparador(0, 0, {u'&', saltos_ ? u'<' : u'&'});
+        const Buscador disparador({u'&', saltos_ ? u'<' : u'&'});
         while (p != fin) {
             // A block may end a few characters late: shortcuts look ahead.
             const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::Entrada);
