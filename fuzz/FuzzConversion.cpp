@@ -1,0 +1,56 @@
+// libFuzzer target: the engine must give exactly what the literal model gives.
+//
+// Input: byte 0 bits 0-1 choose the mode (-1 to 2) and bits 2-7 the six
+// option flags; byte 1 fills the option word's bits 8-15 (the sign bit too)
+// and its two low bits also go to bits 6 and 7, so the ignored bits are
+// exercised. The rest are UTF-16 code units, little-endian; an odd last byte
+// is dropped.
+
+#include "ConversionesTextoHTML.h"
+#include "ModeloLiteral.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void Escribe(const char *nombre, const std::u16string &texto)
+{
+    std::fprintf(stderr, "%s (%zu units): \"", nombre, texto.size());
+    for (char16_t c : texto) {
+        if (c >= 0x20 && c < 0x7F && c != u'\\' && c != u'"')
+            std::fputc(int(c), stderr);
+        else
+            std::fprintf(stderr, "\\u{%X}", unsigned(c));
+    }
+    std::fprintf(stderr, "\"\n");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t largo)
+{
+    if (largo < 2)
+        return 0;
+    const int modo = int(datos[0] & 3) - 1;
+    const auto opciones =
+        std::int16_t(std::uint16_t((datos[0] >> 2) | ((datos[1] & 3) << 6) | (unsigned(datos[1]) << 8)));
+
+    std::u16string texto;
+    for (std::size_t i = 2; i + 1 < largo; i += 2)
+        texto += char16_t(datos[i] | (datos[i + 1] << 8));
+
+    const std::u16string obtenido = ConversionesTextoHTML::ConvierteTextoHTML(texto, std::int16_t(modo), opciones);
+    const std::u16string esperado = ModeloLiteral::Convierte(texto, modo, opciones);
+    if (obtenido != esperado) {
+        std::fprintf(stderr, "\nEngine and literal model differ: mode %d, options %d\n", modo, int(opciones));
+        Escribe("input", texto);
+        Escribe("model", esperado);
+        Escribe("engine", obtenido);
+        std::abort();
+    }
+    return 0;
+}
