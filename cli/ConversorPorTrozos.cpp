@@ -113,8 +113,14 @@ void ConversorPorTrozos::Convierte(std::size_t hasta, bool ultimo)
     const std::u16string resultado =
         ConversionesTextoHTML::ConvierteTextoHTML({texto_.data(), hasta}, ajustes_.Modo, ajustes_.Opciones);
     const std::u16string_view salida = ajustes_.SaltosLF ? PasaALF(resultado, ultimo) : resultado;
-    char *const inicio = Espacio(bytes_, 0, 3 * salida.size());
-    escribe_({inicio, std::size_t(codificador_.Codifica(salida, inicio) - inicio)});
+    // Encoded a slice at a time, so the byte buffer stays small however long the text.
+    for (std::size_t i = 0, n; i < salida.size(); i += n) {
+        n = std::min(salida.size() - i, std::max<std::size_t>(trozo_, 2));
+        if (i + n < salida.size() && salida[i + n - 1] >= 0xD800 && salida[i + n - 1] <= 0xDBFF)
+            --n;  // keep a surrogate pair together
+        char *const inicio = Espacio(bytes_, 0, 3 * n);
+        escribe_({inicio, std::size_t(codificador_.Codifica(salida.substr(i, n), inicio) - inicio)});
+    }
 }
 
 // CR LF becomes LF. A CR that ends one piece waits for the next one.

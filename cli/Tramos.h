@@ -74,12 +74,16 @@ inline std::size_t CopiaAscii16(const unsigned char *p, char16_t *w)
 }
 
 // Room for `extra` more elements after the first `usado` of a buffer that
-// only grows, so that it is not cleared again on every use.
+// only grows, so that it is not cleared again on every use. Spare capacity
+// is reserved, not filled, so memory is only touched where text goes.
 template <typename Cadena>
 auto *Espacio(Cadena &buffer, std::size_t usado, std::size_t extra)
 {
-    if (buffer.size() < usado + extra)
-        buffer.resize(std::max(usado + extra, 2 * buffer.size()));
+    if (buffer.size() < usado + extra) {
+        if (buffer.capacity() < usado + extra)
+            buffer.reserve(std::max(usado + extra, buffer.capacity() + buffer.capacity() / 2));
+        buffer.resize(usado + extra);
+    }
     return buffer.data() + usado;
 }
 

@@ -50,7 +50,8 @@ Reads each FILE in turn (standard input when there is none, or for -).
 Exit status: 0 done, 1 file error, 2 bad usage or invalid input.
 )";
 
-constexpr std::size_t Bloque = std::size_t(1) << 17;
+constexpr std::size_t Bloque = std::size_t(1) << 17;   // bytes read at a time
+constexpr std::size_t BloqueGuardado = 32 * Bloque;  // of standard input kept
 
 // Ends the program with `estado` after the message.
 struct Fallo {
@@ -180,30 +181,35 @@ int Abre(const std::string &nombre)
     return fd;
 }
 
-// Standard input is read once and kept: it may have to be read twice.
-const std::string &EntradaEstandar()
+// Standard input is read once and kept, since it may have to be read twice;
+// in blocks, so that a large input is never copied whole to grow.
+const std::vector<std::string> &EntradaEstandar()
 {
-    static std::optional<std::string> leida;
+    static std::optional<std::vector<std::string>> leida;
     if (leida)
         return *leida;
-    std::string &todo = leida.emplace();
+    std::vector<std::string> &bloques = leida.emplace();
     for (ssize_t n = 1; n != 0;) {
-        const std::size_t antes = todo.size();
-        todo.resize(antes + Bloque);
-        n = ::read(STDIN_FILENO, todo.data() + antes, Bloque);
-        todo.resize(antes + std::size_t(std::max<ssize_t>(n, 0)));
+        if (bloques.empty() || bloques.back().size() + Bloque > BloqueGuardado)
+            bloques.emplace_back().reserve(BloqueGuardado);
+        std::string &bloque = bloques.back();
+        const std::size_t antes = bloque.size();
+        bloque.resize(antes + Bloque);
+        n = ::read(STDIN_FILENO, bloque.data() + antes, Bloque);
+        bloque.resize(antes + std::size_t(std::max<ssize_t>(n, 0)));
         if (n < 0 && errno != EINTR)
             FalloES("-");
     }
-    return todo;
+    return bloques;
 }
 
 void LeeEntrada(const std::string &nombre, const std::function<void(std::string_view)> &usa)
 {
     if (nombre == "-") {
-        const std::string_view todo = EntradaEstandar();
-        for (std::size_t i = 0; i < todo.size(); i += Bloque)
-            usa(todo.substr(i, Bloque));
+        for (const std::string_view bloque : EntradaEstandar()) {
+            for (std::size_t i = 0; i < bloque.size(); i += Bloque)
+                usa(bloque.substr(i, Bloque));
+        }
         return;
     }
     const Descriptor entrada{Abre(nombre)};
