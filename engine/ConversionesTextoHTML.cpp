@@ -82,14 +82,16 @@ public:
     bool Marcado(char16_t c) const { return c < marcado_.size() && marcado_[c]; }
 
     // Copies the characters at p to w up to the first one of the set, and
-    // returns where it stopped. May write up to 8 characters past w.
+    // returns where it stopped. May write up to 16 characters past w.
     const char16_t *Copia(const char16_t *p, const char16_t *fin, char16_t *&w) const
     {
 #ifdef VELMORA_SSE2
-        for (; fin - p >= 8; p += 8, w += 8) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(w), v);
-            if (const unsigned bits = Marcas(v)) {
+        for (; fin - p >= 16; p += 16, w += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 8));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(w), a);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(w + 8), b);
+            if (const unsigned bits = unsigned(_mm_movemask_epi8(_mm_packs_epi16(Marcas(a), Marcas(b))))) {
                 const int i = std::countr_zero(bits);
                 w += i;
                 return p + i;
@@ -103,13 +105,13 @@ public:
 
 private:
 #ifdef VELMORA_SSE2
-    // One bit per character of v that belongs to the set.
-    unsigned Marcas(__m128i v) const
+    // 0xFFFF in each character of v that belongs to the set.
+    __m128i Marcas(__m128i v) const
     {
         __m128i m = _mm_setzero_si128();
         for (int i = 0; i < cuantosSueltos_; ++i)
             m = _mm_or_si128(m, _mm_cmpeq_epi16(v, sueltos_[i]));
-        return unsigned(_mm_movemask_epi8(_mm_packs_epi16(m, _mm_setzero_si128())));
+        return m;
     }
 
     static constexpr int MaxSueltos = 2;
@@ -454,27 +456,28 @@ constexpr bool EsCuerpo(char16_t c)
 }
 constexpr std::size_t CuerpoMaximo = 6;
 
+// One byte per character (all below 128), the length in the top byte.
 constexpr std::uint64_t Clave(std::u16string_view cuerpo)
 {
-    std::uint64_t clave = std::uint64_t(1) << 63;
-    for (char16_t c : cuerpo)
-        clave = clave << 8 | c;
+    std::uint64_t clave = std::uint64_t(cuerpo.size()) << 56;
+    for (std::size_t i = 0; i < cuerpo.size(); ++i)
+        clave |= std::uint64_t(cuerpo[i]) << (8 * i);
     return clave;
 }
 
-// Open-addressing table from a reference's body to its character. "amp" and
-// "#38" are left out: they run as their own stages. "nbsp" maps to the blank.
+// A perfect hash from a reference's body to its character: a multiplier,
+// found while compiling, under which every body of the table has a slot of
+// its own, so a lookup is one load and one comparison. "nbsp" maps to the
+// blank; "amp" and "#38" map to '&', which tells the caller that they are not
+// fused: they run as their own stages.
 class Referencias {
 public:
     constexpr Referencias()
     {
-        for (std::size_t i = 0; i + 1 < Entidades.size(); ++i) {
-            const auto &e = Entidades[i];
-            Anade(e.Texto.substr(1, e.Texto.size() - 2), char16_t(e.Codigo));
-            const auto n = Numericos[i].Vista();
-            Anade(n.substr(1, n.size() - 2), char16_t(e.Codigo));
-        }
-        Anade(u"nbsp", u' ');
+        while (!Prueba(multiplicador_))
+            multiplicador_ = (multiplicador_ + 0x4A8AE9229ED9BA3Au) | 1;
+        for (const auto &[cuerpo, caracter] : Cuerpos())
+            ranuras_[Ranura(Clave(cuerpo))] = Clave(cuerpo) | std::uint64_t(caracter) << 48;
     }
 
     // The character for a body, or 0 when the table has none.
@@ -482,39 +485,97 @@ public:
     {
         if (cuerpo.empty() || cuerpo.size() > CuerpoMaximo)
             return 0;
-        const std::uint64_t clave = Clave(cuerpo);
-        for (std::size_t i = Ranura(clave);; i = (i + 1) % ranuras_.size()) {
-            if (ranuras_[i].Clave == clave)
-                return ranuras_[i].Caracter;
-            if (ranuras_[i].Clave == 0)
-                return 0;
-        }
+        return Busca(Clave(cuerpo));
+    }
+
+    // The same for a key from Clave or ClaveEn (bits 48-55 clear).
+    constexpr char16_t Busca(std::uint64_t clave) const
+    {
+        const std::uint64_t ranura = ranuras_[Ranura(clave)];
+        return (ranura & ~CampoCaracter) == clave ? char16_t(ranura >> 48 & 0xFF) : 0;
     }
 
 private:
-    struct Ranura_ {
-        std::uint64_t Clave = 0;
-        char16_t Caracter = 0;
+    static constexpr std::uint64_t CampoCaracter = std::uint64_t(0xFF) << 48;
+    static constexpr int Bits = 12;
+
+    struct Cuerpo {
+        std::u16string_view Texto;
+        char16_t Caracter;
     };
 
-    static constexpr std::size_t Ranura(std::uint64_t clave)
+    // Every body: each entry's name and number, and "nbsp".
+    static constexpr std::array<Cuerpo, 2 * Entidades.size() + 1> Cuerpos()
     {
-        return std::size_t((clave * 0x9E3779B97F4A7C15u) >> 55);
+        std::array<Cuerpo, 2 * Entidades.size() + 1> cuerpos{};
+        for (std::size_t i = 0; i < Entidades.size(); ++i) {
+            const auto &e = Entidades[i];
+            const auto n = Numericos[i].Vista();
+            cuerpos[2 * i] = {e.Texto.substr(1, e.Texto.size() - 2), char16_t(e.Codigo)};
+            cuerpos[2 * i + 1] = {n.substr(1, n.size() - 2), char16_t(e.Codigo)};
+        }
+        cuerpos.back() = {u"nbsp", u' '};
+        return cuerpos;
     }
 
-    constexpr void Anade(std::u16string_view cuerpo, char16_t caracter)
+    constexpr std::size_t Ranura(std::uint64_t clave) const
     {
-        const std::uint64_t clave = Clave(cuerpo);
-        std::size_t i = Ranura(clave);
-        while (ranuras_[i].Clave != 0)
-            i = (i + 1) % ranuras_.size();
-        ranuras_[i] = {clave, caracter};
+        return std::size_t((clave * multiplicador_) >> (64 - Bits));
     }
 
-    std::array<Ranura_, 512> ranuras_{};
+    // Whether every body gets a slot of its own under the multiplier m.
+    static constexpr bool Prueba(std::uint64_t m)
+    {
+        std::array<std::uint64_t, (1 << Bits) / 64> usadas{};
+        for (const auto &cuerpo : Cuerpos()) {
+            const std::size_t r = std::size_t((Clave(cuerpo.Texto) * m) >> (64 - Bits));
+            if (usadas[r / 64] >> (r % 64) & 1)
+                return false;
+            usadas[r / 64] |= std::uint64_t(1) << (r % 64);
+        }
+        return true;
+    }
+
+    std::uint64_t multiplicador_ = 0x9E3779B97F4A7C15u;
+    std::array<std::uint64_t, 1 << Bits> ranuras_{};
 };
 
 constexpr Referencias TablaReferencias;
+
+#ifdef VELMORA_SSE2
+// The key of the body of `largo` characters (1 to 6) at p, read in one load
+// of eight. Characters above 255 saturate to the bytes 0 or 255, which no body
+// holds, and the length in the key keeps a body with a NUL from matching a
+// shorter one.
+inline std::uint64_t ClaveSIMD(const char16_t *p, std::size_t largo)
+{
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+    std::uint64_t clave;
+    _mm_storel_epi64(reinterpret_cast<__m128i *>(&clave), _mm_packus_epi16(v, v));
+    return (clave & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+}
+#endif
+
+// The key of the reference that may start at p ('&'), and its body's length:
+// the characters before the first ';' among the next seven, if one to six.
+// Returns 0 when there is none.
+inline std::uint64_t ClaveEn(const char16_t *p, const char16_t *fin, std::size_t &largo)
+{
+    const char16_t *const tope = p + std::min<std::ptrdiff_t>(fin - p, CuerpoMaximo + 2);
+    const char16_t *const q = std::find(p + 1, tope, u';');
+    largo = std::size_t(q - p - 1);
+    if (q == tope || largo == 0)
+        return 0;
+#ifdef VELMORA_SSE2
+    if (fin - p >= 9)
+        return ClaveSIMD(p + 1, largo);
+#endif
+    for (const char16_t *c = p + 1; c != q; ++c) {
+        if (!EsCuerpo(*c))
+            return 0;
+    }
+    return Clave({p + 1, largo});
+}
 
 // The decoding chain: "&amp;" -> "&", "&#38;" -> "&", the fused references,
 // then (with line breaks) the four "<BR>" operations. Each stage is an exact
@@ -541,16 +602,23 @@ public:
             // A block may end a few characters late: shortcuts look ahead.
             const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::Entrada);
             w_ = salida.Bloque();
-            while (p < tope) {
-                if (Ocioso()) {
-                    if ((p = disparador.Copia(p, tope, w_)) == tope)
-                        break;
-                    if (const std::size_t hechos = Atajo(p, fin)) {
-                        p += hechos;
-                        continue;
-                    }
-                }
+            while (p < tope && !Ocioso())
                 Pasa(0, *p++);
+            while (p < tope) {
+#ifdef VELMORA_SSE2
+                if ((p = Ventanas(p, tope, fin)) >= tope)
+                    break;
+#endif
+                if ((p = disparador.Copia(p, tope, w_)) == tope)
+                    break;
+                if (const std::size_t hechos = Atajo(p, fin)) {
+                    p += hechos;
+                    continue;
+                }
+                // The chain, one character at a time, until every stage is idle.
+                do
+                    Pasa(0, *p++);
+                while (p < tope && !Ocioso());
             }
             salida.Anade(w_);
         }
@@ -575,35 +643,104 @@ private:
                std::all_of(etapas_.begin(), etapas_.end(), [](const Sustitucion &s) { return s.Hechos == 0; });
     }
 
+#ifdef VELMORA_SSE2
+    // Where the characters '&', '<' (with line breaks on) and ';' are among
+    // sixty-four, one bit each.
+    struct Mapa {
+        std::uint64_t Disparos = 0;
+        std::uint64_t Fines = 0;
+    };
+
+    Mapa Cartografia(const char16_t *p) const
+    {
+        // Narrowed with signed saturation: every code above 127 becomes 127 or
+        // -128, so the three ASCII characters are matched exactly.
+        Mapa m;
+        for (int k = 0; k < 64; k += 16) {
+            const __m128i b = _mm_packs_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + k)),
+                                              _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + k + 8)));
+            __m128i disparo = _mm_cmpeq_epi8(b, _mm_set1_epi8('&'));
+            if (saltos_)
+                disparo = _mm_or_si128(disparo, _mm_cmpeq_epi8(b, _mm_set1_epi8('<')));
+            m.Disparos |= std::uint64_t(unsigned(_mm_movemask_epi8(disparo))) << k;
+            m.Fines |= std::uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(b, _mm_set1_epi8(';'))))) << k;
+        }
+        return m;
+    }
+
+    // The fast path for text full of references, while every stage is idle:
+    // one map per sixty-four characters says where every '&' and ';' is, so
+    // finding the next reference and its end needs no scan that waits for the
+    // previous one. Handles plain references as Atajo does and stops, at the
+    // trigger, at anything else (a '<', "&amp;", "&#38;", a reference to '<'),
+    // or where fewer than 72 characters are left.
+    const char16_t *Ventanas(const char16_t *p, const char16_t *const tope, const char16_t *const fin)
+    {
+        char16_t *w = w_;
+        while (p < tope && fin - p >= 72) {
+            const Mapa m = Cartografia(p);
+            std::uint64_t disparos = m.Disparos;
+            std::size_t hecho = 0;  // p[0, hecho) is written
+            for (;;) {
+                // A trigger past 56 may have its ';' beyond the map: the next map starts there.
+                const std::size_t i = disparos ? std::size_t(std::countr_zero(disparos)) : 64;
+                for (std::size_t k = hecho; k < std::min<std::size_t>(i, 64); k += 16)
+                    Copia16(p + k, w + (k - hecho));
+                w += std::min<std::size_t>(i, 64) - hecho;
+                if (i > 56) {
+                    p += std::min<std::size_t>(i, 64);
+                    break;
+                }
+                if (p[i] != u'&') {
+                    w_ = w;
+                    return p + i;
+                }
+                const std::size_t largo = std::size_t(std::countr_zero((m.Fines >> (i + 1)) | 0x80u));
+                const char16_t c = largo - 1 < CuerpoMaximo ? TablaReferencias.Busca(ClaveSIMD(p + i + 1, largo)) : 0;
+                if (c == u'&' || (c == u'<' && saltos_)) {
+                    w_ = w;
+                    return p + i;  // the chain's business, as in Atajo
+                }
+                if (c == 0 || (c == u' ' && !espacios_)) {
+                    *w++ = u'&';
+                    hecho = i + 1;
+                } else {
+                    *w++ = c;
+                    hecho = i + largo + 2;
+                }
+                disparos &= disparos - 1;  // a reference's body holds no trigger
+            }
+        }
+        w_ = w;
+        return p;
+    }
+#endif
+
+    // Within the chain, where "&amp;" and "&#38;" have had their own stages.
     char16_t Decodifica(std::u16string_view cuerpo) const
     {
         const char16_t c = TablaReferencias.Busca(cuerpo);
-        return c == u' ' && !espacios_ ? 0 : c;
+        return c == u'&' || (c == u' ' && !espacios_) ? 0 : c;
     }
 
-    // Handles what needs no chain at all while every stage is idle: a reference
-    // that cannot cascade, or a "<BR>" whose neighbours cannot. Returns the
-    // number of characters consumed, or 0 to take the chain.
+    // Handles what needs no chain at all while every stage is idle, and
+    // leaves every stage idle: a reference that cannot cascade, or a "<BR>"
+    // whose neighbours cannot. Returns the number of characters consumed, or
+    // 0 to take the chain.
     std::size_t Atajo(const char16_t *p, const char16_t *fin)
     {
         if (*p == u'&') {
-            const char16_t *q = p + 1;
-            while (q != fin && std::size_t(q - p) <= CuerpoMaximo && EsCuerpo(*q))
-                ++q;
-            if (q == fin || *q != u';') {
+            std::size_t largo = 0;
+            const std::uint64_t clave = ClaveEn(p, fin, largo);
+            const char16_t c = clave ? TablaReferencias.Busca(clave) : 0;
+            if (c == u'&' || (c == u'<' && saltos_))
+                return 0;  // "&amp;" or "&#38;" may make a new reference, '<' may begin a "<BR>"
+            if (c == 0 || (c == u' ' && !espacios_)) {
                 *w_++ = u'&';  // starts no reference, nor can anything decoded from it
                 return 1;
             }
-            const std::u16string_view cuerpo(p + 1, std::size_t(q - p - 1));
-            if (cuerpo == u"amp" || cuerpo == u"#38")
-                return 0;
-            if (const char16_t c = Decodifica(cuerpo); c == u'<' && saltos_)
-                Pasa(EtapaBR, c);  // may begin a "<BR>"
-            else if (c)
-                *w_++ = c;
-            else
-                w_ = std::copy(p, q + 1, w_);
-            return std::size_t(q + 1 - p);
+            *w_++ = c;
+            return largo + 2;
         }
 
         // '<', only a trigger with line breaks on. 'B' and 'R' cannot come out of
