@@ -53,7 +53,7 @@ Exit status: 0 done, 1 file error, 2 bad usage or invalid input.
 constexpr std::size_t Bloque = std::size_t(1) << 17;   // bytes read at a time
 constexpr std::size_t BloqueGuardado = 32 * Bloque;  // of standard input kept
 
-// Ends the program with `estado` after the message.
+// A reason to stop: main prints the message and exits with Estado.
 struct Fallo {
     int Estado;
     std::string Mensaje;
