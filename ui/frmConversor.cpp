@@ -727,22 +727,29 @@ void frmConversor::Form_Resize()
 
     for (QFrame *linea : Line1)
         linea->resize(Twips::APixeles(exterior.width()), linea->height());
+    // A size ends on the pixel of its far edge, not on its own rounded length,
+    // so edges that meet in twips also meet on screen when dH / 2 is half a
+    // pixel. Each control's Left and Top rows come before its Width and Height.
+    double izquierda = 0, arriba = 0;
     for (const FilaDisposicion &fila : Disposicion) {
         auto *control = findChild<QWidget *>(QLatin1String(fila.Control));
-        const int valor = Twips::APixeles(fila.Base + fila.PorAncho * dW + fila.PorAlto * dH);
+        const double twips = fila.Base + fila.PorAncho * dW + fila.PorAlto * dH;
+        const int valor = Twips::APixeles(twips);
         QRect lugar = control->geometry();
         switch (fila.Que) {
         case Propiedad::Left:
+            izquierda = twips;
             lugar.moveLeft(valor);
             break;
         case Propiedad::Top:
+            arriba = twips;
             lugar.moveTop(valor);
             break;
         case Propiedad::Width:
-            lugar.setWidth(valor);
+            lugar.setWidth(Twips::APixeles(izquierda + twips) - Twips::APixeles(izquierda));
             break;
         case Propiedad::Height:
-            lugar.setHeight(valor);
+            lugar.setHeight(Twips::APixeles(arriba + twips) - Twips::APixeles(arriba));
             break;
         }
         control->setGeometry(lugar);
