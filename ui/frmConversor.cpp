@@ -677,11 +677,17 @@ void frmConversor::GuardaConfiguracion() const
         {u"Ancho", QString::number(qint64(tamano.width()))},
         {u"Alto", QString::number(qint64(tamano.height()))},
     };
+    bool escrito = true;
     for (const auto &[clave, valor] : lineas) {
         const std::string linea = Configuracion::EscribeLinea(clave, U16(valor));
-        archivo.write(linea.data(), qint64(linea.size()));
+        escrito = escrito && archivo.write(linea.data(), qint64(linea.size())) == qint64(linea.size());
     }
-    archivo.commit();
+    // commit() overlooks a write that fails while it flushes the buffer (disk
+    // full, size limit) and would put a cut file in place of the old one.
+    if (escrito && archivo.flush())
+        archivo.commit();
+    else
+        archivo.cancelWriting();
 }
 
 // ---- Size and layout -------------------------------------------------------------
