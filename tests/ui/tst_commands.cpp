@@ -1,0 +1,526 @@
+// The commands of the main window and the processing light: conversion from
+// buttons and menus, the direction and the options read from the check marks,
+// each state with its light and enabled buttons, and the clipboard commands.
+
+#include "Ayudas.h"
+
+#include <QMimeData>
+
+using namespace Ayudas;
+
+namespace {
+
+// Records what the light showed, and what the result box held, every time the
+// light was painted.
+class VigilaLuz : public QObject
+{
+public:
+    explicit VigilaLuz(const frmConversor *ventana)
+        : ventana_(ventana)
+    {
+        Control<QLabel>(ventana, QStringLiteral("picSemaforo"))->installEventFilter(this);
+    }
+
+    struct Pintura {
+        QImage Luz;
+        QString Resultado;
+    };
+    QList<Pintura> Pinturas;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Paint)
+            Pinturas.append({ImagenDe(ventana_, "picSemaforo"), Texto(ventana_, "sConvertido")});
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    const frmConversor *ventana_;
+};
+
+// Runs a command as the user gives it: a click on a button, or the menu item.
+void Ejecuta(frmConversor *ventana, const QString &orden)
+{
+    if (orden.startsWith(QLatin1String("cmd")))
+        Pulsa(Boton(ventana, orden));
+    else
+        Item(ventana, orden)->trigger();
+}
+
+void Convierte(frmConversor *ventana, const QString &origen)
+{
+    Caja(ventana, QStringLiteral("sOriginal"))->setPlainText(origen);
+    Pulsa(Boton(ventana, QStringLiteral("cmdConvertir")));
+}
+
+}  // namespace
+
+class CommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CallaPlataforma(); }
+    void init();
+    void cleanup();
+
+    void conversionRunsEndToEnd_data();
+    void conversionRunsEndToEnd();
+    void directionIsReadFromBothMarks_data();
+    void directionIsReadFromBothMarks();
+    void disabledOptionStillCountsByItsMark();
+    void eachStateSetsTheLightAndTheButtons_data();
+    void eachStateSetsTheLightAndTheButtons();
+    void yellowLightIsPaintedBeforeTheResultAppears();
+    void eachEventLeadsToItsState_data();
+    void eachEventLeadsToItsState();
+    void optionItemFlipsOncePerClick_data();
+    void optionItemFlipsOncePerClick();
+    void directionSwitchEnablesAndDisablesItsThreeItems_data();
+    void directionSwitchEnablesAndDisablesItsThreeItems();
+    void pasteConvertCopyUsesTheClipboard_data();
+    void pasteConvertCopyUsesTheClipboard();
+    void pasteWithoutTextEmptiesTheSource_data();
+    void pasteWithoutTextEmptiesTheSource();
+    void copyPutsTheResultOnTheClipboard_data();
+    void copyPutsTheResultOnTheClipboard();
+    void unrecognisedStateIsReportedAndChangesNothing_data();
+    void unrecognisedStateIsReportedAndChangesNothing();
+
+private:
+    std::unique_ptr<frmConversor> ventana;
+    Entorno entorno;
+};
+
+void CommandsTest::init()
+{
+    entorno.Empieza();
+    ventana = std::make_unique<frmConversor>();
+    Muestra(ventana.get());
+}
+
+void CommandsTest::cleanup()
+{
+    ventana.reset();
+    QCOMPARE(entorno.Termina(), QStringList());
+}
+
+void CommandsTest::conversionRunsEndToEnd_data()
+{
+    QTest::addColumn<QStringList>("items");  // clicked before converting
+    QTest::addColumn<QString>("orden");
+    QTest::addColumn<QString>("origen");
+    QTest::addColumn<QString>("resultado");
+
+    const QString muestra = QStringLiteral("a<b & é \"x\"");
+    QTest::newRow("the button converts text to HTML with the default options")
+        << QStringList{} << "cmdConvertir" << muestra << "a<b & &eacute; \"x\"";
+    QTest::newRow("the menu converts text to HTML with the default options")
+        << QStringList{} << "mnuConvertir" << muestra << "a<b & &eacute; \"x\"";
+    QTest::newRow("reserved characters are converted when their item is ticked")
+        << QStringList{"mnuEntidadesHtml"} << "cmdConvertir" << muestra << "a&lt;b &amp; &eacute; &quot;x&quot;";
+    QTest::newRow("Unicode gives numeric references")
+        << QStringList{"mnuUnicode", "mnuEntidadesHtml"} << "mnuConvertir" << muestra
+        << "a&#60;b &#38; &#233; &#34;x&#34;";
+    QTest::newRow("blanks become no-break references when their item is ticked")
+        << QStringList{"mnuEspacios"} << "cmdConvertir" << "a b  c" << "a&nbsp;b&nbsp;&nbsp;c";
+    QTest::newRow("the button converts HTML back to text")
+        << QStringList{"mnuHTMLaTexto"} << "cmdConvertir" << "A&ntilde;o &lt;1&gt; &amp;lt;" << "Año <1> <";
+    QTest::newRow("the menu converts HTML back to text with blanks")
+        << QStringList{"mnuHTMLaTexto", "mnuEspacios"} << "mnuConvertir" << "a&nbsp;b&#233;" << "a bé";
+    QTest::newRow("an empty source gives an empty result")
+        << QStringList{"mnuEntidadesHtml"} << "cmdConvertir" << "" << "";
+}
+
+void CommandsTest::conversionRunsEndToEnd()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QString, orden);
+    QFETCH(QString, origen);
+    QFETCH(QString, resultado);
+
+    for (const QString &item : items)
+        Item(ventana.get(), item)->trigger();
+    Caja(ventana.get(), QStringLiteral("sOriginal"))->setPlainText(origen);
+    Ejecuta(ventana.get(), orden);
+
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), resultado);
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), origen);
+    QCOMPARE(EstadoVisible(ventana.get()), QStringLiteral("Procesado"));
+}
+
+void CommandsTest::directionIsReadFromBothMarks_data()
+{
+    QTest::addColumn<bool>("textoaHTML");
+    QTest::addColumn<bool>("htmlaTexto");
+    QTest::addColumn<QString>("resultado");
+
+    // The menus never force one mark per group (the settings file can leave
+    // both or neither); the conversion reads whatever marks there are.
+    QTest::newRow("Texto a HTML alone converts to HTML") << true << false << "&eacute;&eacute;";
+    QTest::newRow("HTML a texto alone converts to text") << false << true << "éé";
+    QTest::newRow("both marks convert to text") << true << true << "éé";
+    QTest::newRow("no mark converts to HTML") << false << false << "&eacute;&eacute;";
+}
+
+void CommandsTest::directionIsReadFromBothMarks()
+{
+    QFETCH(bool, textoaHTML);
+    QFETCH(bool, htmlaTexto);
+    QFETCH(QString, resultado);
+
+    Item(ventana.get(), QStringLiteral("mnuTextoaHTML"))->setChecked(textoaHTML);
+    Item(ventana.get(), QStringLiteral("mnuHTMLaTexto"))->setChecked(htmlaTexto);
+    Convierte(ventana.get(), QStringLiteral("é&eacute;"));
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), resultado);
+}
+
+void CommandsTest::disabledOptionStillCountsByItsMark()
+{
+    QAction *unicode = Item(ventana.get(), QStringLiteral("mnuUnicode"));
+    unicode->trigger();
+    Item(ventana.get(), QStringLiteral("mnuHTMLaTexto"))->trigger();
+    QVERIFY(!unicode->isEnabled());
+    QVERIFY(unicode->isChecked());
+
+    // Back to text to HTML by the marks alone, as a settings file can leave
+    // them, so the disabled item's bit has an effect to see.
+    Item(ventana.get(), QStringLiteral("mnuHTMLaTexto"))->setChecked(false);
+    Item(ventana.get(), QStringLiteral("mnuTextoaHTML"))->setChecked(true);
+    Convierte(ventana.get(), QStringLiteral("é"));
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), QStringLiteral("&#233;"));
+}
+
+void CommandsTest::eachStateSetsTheLightAndTheButtons_data()
+{
+    QTest::addColumn<QString>("estado");
+    QTest::addColumn<int>("veces");
+    QTest::addColumn<QString>("luz");
+    QTest::addColumn<bool>("vaciaResultado");
+    QTest::addColumn<QByteArray>("activos");  // Copy, Paste, Clear, Paste-convert-copy, Convert
+
+    QTest::newRow("waiting to convert: red light, Copy disabled, result emptied")
+        << "Pendiente procesar" << 1 << "picSemaforoRojo" << true << QByteArray("01111");
+    QTest::newRow("converting: yellow light, only Close enabled")
+        << "Procesando" << 1 << "picSemaforoAmarillo" << false << QByteArray("00000");
+    QTest::newRow("converted: green light, Convert disabled, Copy enabled")
+        << "Procesado" << 1 << "picSemaforoVerde" << false << QByteArray("11110");
+    QTest::newRow("waiting set twice looks the same as once")
+        << "Pendiente procesar" << 2 << "picSemaforoRojo" << true << QByteArray("01111");
+    QTest::newRow("converting set twice looks the same as once")
+        << "Procesando" << 2 << "picSemaforoAmarillo" << false << QByteArray("00000");
+    QTest::newRow("converted set twice looks the same as once")
+        << "Procesado" << 2 << "picSemaforoVerde" << false << QByteArray("11110");
+}
+
+void CommandsTest::eachStateSetsTheLightAndTheButtons()
+{
+    QFETCH(QString, estado);
+    QFETCH(int, veces);
+    QFETCH(QString, luz);
+    QFETCH(bool, vaciaResultado);
+    QFETCH(QByteArray, activos);
+
+    Convierte(ventana.get(), QStringLiteral("é"));
+    const QString resultado = Texto(ventana.get(), "sConvertido");
+    QVERIFY(!resultado.isEmpty());
+
+    for (int i = 0; i < veces; ++i)
+        ventana->PoneEstado(estado);
+
+    QCOMPARE(ImagenDe(ventana.get(), "picSemaforo"), ImagenDe(ventana.get(), qPrintable(luz)));
+    QCOMPARE(Control<QLabel>(ventana.get(), QStringLiteral("picSemaforo"))->size(), QSize(18, 40));
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), vaciaResultado ? QString() : resultado);
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), QStringLiteral("é"));
+    const char *botones[] = {"cmdCopiar", "cmdPegar", "cmdBorrar", "cmdPegayCopia", "cmdConvertir"};
+    for (int i = 0; i < 5; ++i)
+        QVERIFY2(Boton(ventana.get(), QLatin1String(botones[i]))->isEnabled() == (activos[i] == '1'), botones[i]);
+    QVERIFY(Boton(ventana.get(), QStringLiteral("cmdCerrar"))->isEnabled());
+    // The menu commands stay available in every state.
+    for (const char *item : {"mnuPegar", "mnuConvertir", "mnuCopiarResultado", "mnuConvertirPortapapeles", "mnuCerrar"})
+        QVERIFY2(Item(ventana.get(), QLatin1String(item))->isEnabled(), item);
+}
+
+void CommandsTest::yellowLightIsPaintedBeforeTheResultAppears()
+{
+    VigilaLuz vigia(ventana.get());
+    Convierte(ventana.get(), QStringLiteral("é"));
+
+    // Painted at once, not at the next return to the event loop.
+    const QImage amarilla = ImagenDe(ventana.get(), "picSemaforoAmarillo");
+    const auto pintura = std::find_if(vigia.Pinturas.begin(), vigia.Pinturas.end(),
+                                      [&](const VigilaLuz::Pintura &p) { return p.Luz == amarilla; });
+    QVERIFY(pintura != vigia.Pinturas.end());
+    QCOMPARE(pintura->Resultado, QString());
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), QStringLiteral("&eacute;"));
+}
+
+void CommandsTest::eachEventLeadsToItsState_data()
+{
+    QTest::addColumn<QString>("orden");
+    QTest::addColumn<QString>("estado");
+    QTest::addColumn<QString>("origen");     // afterwards
+    QTest::addColumn<QString>("resultado");  // afterwards
+
+    // Each row starts from "é" converted to "&eacute;" (green light), with
+    // "pegado" on the clipboard and "&eacute;x" typed by hand into the result box.
+    QTest::newRow("typing in the source box turns the light red and empties the result")
+        << "type sOriginal" << "Pendiente procesar" << "éz" << "";
+    QTest::newRow("Clear empties both boxes") << "cmdBorrar" << "Pendiente procesar" << "" << "";
+    QTest::newRow("Paste replaces the source and turns the light red")
+        << "cmdPegar" << "Pendiente procesar" << "pegado" << "";
+    QTest::newRow("Paste from the menu does the same") << "mnuPegar" << "Pendiente procesar" << "pegado" << "";
+    QTest::newRow("an option click turns the light red") << "mnuEspacios" << "Pendiente procesar" << "é" << "";
+    QTest::newRow("choosing the other direction turns the light red")
+        << "mnuHTMLaTexto" << "Pendiente procesar" << "é" << "";
+    QTest::newRow("choosing the ticked direction keeps the light and the result")
+        << "mnuTextoaHTML" << "Procesado" << "é" << "&eacute;x";
+    QTest::newRow("Copy keeps the light and the result") << "cmdCopiar" << "Procesado" << "é" << "&eacute;x";
+    QTest::newRow("Copy from the menu keeps them too")
+        << "mnuCopiarResultado" << "Procesado" << "é" << "&eacute;x";
+    QTest::newRow("the disabled Convert button cannot be clicked") << "cmdConvertir" << "Procesado" << "é" << "&eacute;x";
+    QTest::newRow("Convert from the menu converts again although the button is disabled")
+        << "mnuConvertir" << "Procesado" << "é" << "&eacute;";
+    QTest::newRow("paste-convert-copy converts the clipboard")
+        << "cmdPegayCopia" << "Procesado" << "pegado" << "pegado";
+    QTest::newRow("typing in the result box raises nothing") << "type sConvertido" << "Procesado" << "é" << "&eacute;xz";
+}
+
+void CommandsTest::eachEventLeadsToItsState()
+{
+    QFETCH(QString, orden);
+    QFETCH(QString, estado);
+    QFETCH(QString, origen);
+    QFETCH(QString, resultado);
+
+    Convierte(ventana.get(), QStringLiteral("é"));
+    PonPortapapeles(QStringLiteral("pegado"));
+    QPlainTextEdit *convertido = Caja(ventana.get(), QStringLiteral("sConvertido"));
+    convertido->moveCursor(QTextCursor::End);
+    QTest::keyClicks(convertido, QStringLiteral("x"));
+    QCOMPARE(EstadoVisible(ventana.get()), QStringLiteral("Procesado"));
+
+    CierraAvisos avisos;
+    if (orden.startsWith(QLatin1String("type "))) {
+        QPlainTextEdit *caja = Caja(ventana.get(), orden.mid(5));
+        caja->moveCursor(QTextCursor::End);
+        QTest::keyClicks(caja, QStringLiteral("z"));
+    } else {
+        Ejecuta(ventana.get(), orden);
+    }
+
+    QCOMPARE(EstadoVisible(ventana.get()), estado);
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), origen);
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), resultado);
+    QCOMPARE(avisos.Textos(), QStringList());
+}
+
+void CommandsTest::optionItemFlipsOncePerClick_data()
+{
+    QTest::addColumn<QString>("item");
+    for (const char *item : {"mnuUnicode", "mnuEntidadesHtml", "mnuSaltos", "mnuSoloCR", "mnuEspacios", "mnuCRtrasBR"})
+        QTest::addRow("%s flips once per click and turns the light red", item) << QString::fromLatin1(item);
+}
+
+void CommandsTest::optionItemFlipsOncePerClick()
+{
+    QFETCH(QString, item);
+
+    QAction *opcion = Item(ventana.get(), item);
+    const QStringList antes = Marcados(ventana.get());
+    const bool marcado = opcion->isChecked();
+
+    for (bool esperado : {!marcado, marcado}) {
+        Convierte(ventana.get(), QStringLiteral("é"));
+        QCOMPARE(EstadoVisible(ventana.get()), QStringLiteral("Procesado"));
+        opcion->trigger();
+        QCOMPARE(opcion->isChecked(), esperado);
+        QCOMPARE(EstadoVisible(ventana.get()), QStringLiteral("Pendiente procesar"));
+        QCOMPARE(Texto(ventana.get(), "sConvertido"), QString());
+    }
+    QCOMPARE(Marcados(ventana.get()), antes);
+}
+
+void CommandsTest::directionSwitchEnablesAndDisablesItsThreeItems_data()
+{
+    QTest::addColumn<QStringList>("clics");
+    QTest::addColumn<QString>("direccion");  // the one ticked direction item afterwards
+    QTest::addColumn<bool>("activos");       // Unicode, reserved characters and CRtrasBR
+
+    QTest::newRow("HTML a texto disables the three items")
+        << QStringList{"mnuHTMLaTexto"} << "mnuHTMLaTexto" << false;
+    QTest::newRow("back to Texto a HTML enables them again")
+        << QStringList{"mnuHTMLaTexto", "mnuTextoaHTML"} << "mnuTextoaHTML" << true;
+    QTest::newRow("HTML a texto clicked twice keeps them disabled")
+        << QStringList{"mnuHTMLaTexto", "mnuHTMLaTexto"} << "mnuHTMLaTexto" << false;
+    QTest::newRow("the ticked Texto a HTML clicked again keeps them enabled")
+        << QStringList{"mnuTextoaHTML"} << "mnuTextoaHTML" << true;
+}
+
+void CommandsTest::directionSwitchEnablesAndDisablesItsThreeItems()
+{
+    QFETCH(QStringList, clics);
+    QFETCH(QString, direccion);
+    QFETCH(bool, activos);
+
+    // Marks that differ among the three items, to see that none is touched.
+    Item(ventana.get(), QStringLiteral("mnuUnicode"))->trigger();
+    Item(ventana.get(), QStringLiteral("mnuSaltos"))->trigger();
+    const QString caja = QStringLiteral("texto");
+    Caja(ventana.get(), QStringLiteral("sOriginal"))->setPlainText(caja);
+
+    for (const QString &clic : clics)
+        Item(ventana.get(), clic)->trigger();
+
+    const QString otra = direccion == QLatin1String("mnuTextoaHTML") ? QStringLiteral("mnuHTMLaTexto")
+                                                                      : QStringLiteral("mnuTextoaHTML");
+    QVERIFY(Item(ventana.get(), direccion)->isChecked());
+    QVERIFY(!Item(ventana.get(), otra)->isChecked());
+    for (const char *item : {"mnuUnicode", "mnuEntidadesHtml", "mnuCRtrasBR"})
+        QVERIFY2(Item(ventana.get(), QLatin1String(item))->isEnabled() == activos, item);
+    for (const char *item : {"mnuSaltos", "mnuSoloCR", "mnuEspacios", "mnuTextoaHTML", "mnuHTMLaTexto"})
+        QVERIFY2(Item(ventana.get(), QLatin1String(item))->isEnabled(), item);
+    QCOMPARE(Marcados(ventana.get()),
+             QStringList({direccion, "mnuUnicode", "mnuSaltos", "mnuCRtrasBR", "mnuCastellano"}));
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), caja);
+}
+
+void CommandsTest::pasteConvertCopyUsesTheClipboard_data()
+{
+    QTest::addColumn<QString>("orden");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("portapapeles");
+    QTest::addColumn<QString>("resultado");
+
+    QTest::newRow("the button converts the clipboard and copies the result")
+        << "cmdPegayCopia" << QStringList{"mnuEntidadesHtml"} << "a<b & é" << "a&lt;b &amp; &eacute;";
+    QTest::newRow("the menu item does the same")
+        << "mnuConvertirPortapapeles" << QStringList{"mnuEntidadesHtml"} << "a<b & é" << "a&lt;b &amp; &eacute;";
+    QTest::newRow("the menu item converts HTML back to text")
+        << "mnuConvertirPortapapeles" << QStringList{"mnuHTMLaTexto"} << "&lt;&eacute;&gt;" << "<é>";
+    QTest::newRow("an empty clipboard gives an empty result")
+        << "cmdPegayCopia" << QStringList{} << "" << "";
+}
+
+void CommandsTest::pasteConvertCopyUsesTheClipboard()
+{
+    QFETCH(QString, orden);
+    QFETCH(QStringList, items);
+    QFETCH(QString, portapapeles);
+    QFETCH(QString, resultado);
+
+    for (const QString &item : items)
+        Item(ventana.get(), item)->trigger();
+    Caja(ventana.get(), QStringLiteral("sOriginal"))->setPlainText(QStringLiteral("antes"));
+    PonPortapapeles(portapapeles);
+
+    CierraAvisos avisos;
+    Ejecuta(ventana.get(), orden);
+
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), portapapeles);
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), resultado);
+    QCOMPARE(Portapapeles(), resultado);
+    QCOMPARE(EstadoVisible(ventana.get()), QStringLiteral("Procesado"));
+    QCOMPARE(avisos.Textos(), QStringList());
+}
+
+void CommandsTest::pasteWithoutTextEmptiesTheSource_data()
+{
+    QTest::addColumn<QString>("orden");
+    QTest::addColumn<QString>("portapapeles");  // what the clipboard holds instead of text
+
+    QTest::newRow("Paste from a cleared clipboard empties the source") << "cmdPegar" << "cleared";
+    QTest::newRow("Paste from a clipboard holding no data empties the source") << "cmdPegar" << "nothing";
+    QTest::newRow("Paste of a clipboard holding only an image empties the source") << "mnuPegar" << "image";
+}
+
+void CommandsTest::pasteWithoutTextEmptiesTheSource()
+{
+    QFETCH(QString, orden);
+    QFETCH(QString, portapapeles);
+
+    Convierte(ventana.get(), QStringLiteral("é"));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    if (portapapeles == QLatin1String("cleared") && !clipboard->mimeData())
+        QSKIP("Here a cleared clipboard has no data object at all, which Paste reports as unreadable");
+    if (portapapeles == QLatin1String("nothing"))
+        clipboard->setMimeData(new QMimeData);
+    if (portapapeles == QLatin1String("image"))
+        clipboard->setImage(QImage(QStringLiteral(":/convertir.gif")));
+
+    CierraAvisos avisos;
+    Ejecuta(ventana.get(), orden);
+    QCOMPARE(avisos.Textos(), QStringList());
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), QString());
+    QCOMPARE(EstadoVisible(ventana.get()), QStringLiteral("Pendiente procesar"));
+}
+
+void CommandsTest::copyPutsTheResultOnTheClipboard_data()
+{
+    QTest::addColumn<QString>("orden");
+    QTest::addColumn<bool>("convertir");
+    QTest::addColumn<QString>("portapapeles");
+
+    QTest::newRow("Copy puts the result on the clipboard") << "cmdCopiar" << true << "&eacute;";
+    QTest::newRow("Copy from the menu puts the result on the clipboard") << "mnuCopiarResultado" << true << "&eacute;";
+    QTest::newRow("Copy from the menu before converting puts empty text")
+        << "mnuCopiarResultado" << false << "";
+}
+
+void CommandsTest::copyPutsTheResultOnTheClipboard()
+{
+    QFETCH(QString, orden);
+    QFETCH(bool, convertir);
+    QFETCH(QString, portapapeles);
+
+    Caja(ventana.get(), QStringLiteral("sOriginal"))->setPlainText(QStringLiteral("é"));
+    if (convertir)
+        Pulsa(Boton(ventana.get(), QStringLiteral("cmdConvertir")));
+    const QString estado = EstadoVisible(ventana.get());
+    PonPortapapeles(QStringLiteral("lo que había"));
+
+    CierraAvisos avisos;
+    Ejecuta(ventana.get(), orden);
+    QCOMPARE(avisos.Textos(), QStringList());
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasText());
+    QCOMPARE(Portapapeles(), portapapeles);
+    QCOMPARE(EstadoVisible(ventana.get()), estado);
+}
+
+void CommandsTest::unrecognisedStateIsReportedAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("estado");
+    QTest::newRow("procesado in lower case is not a state") << "procesado";
+    QTest::newRow("a trailing blank makes it another state") << "Procesado ";
+    QTest::newRow("the empty string is not a state") << "";
+    QTest::newRow("a colour is not a state") << "verde";
+}
+
+void CommandsTest::unrecognisedStateIsReportedAndChangesNothing()
+{
+    QFETCH(QString, estado);
+
+    Convierte(ventana.get(), QStringLiteral("é"));
+    const QImage luz = ImagenDe(ventana.get(), "picSemaforo");
+    const QString visible = EstadoVisible(ventana.get());
+    const QStringList marcas = Marcados(ventana.get());
+
+    CierraAvisos avisos;
+    ventana->PoneEstado(estado);
+
+    QCOMPARE(avisos.Avisos.size(), 1);
+    QCOMPARE(avisos.Avisos[0].Texto, QStringLiteral("Estado imprevisto (") + estado + QStringLiteral(") en rutina PoneEstado."));
+    QCOMPARE(avisos.Avisos[0].Titulo, QStringLiteral("Velmora"));
+    QCOMPARE(avisos.Avisos[0].Icono, QMessageBox::Critical);
+    QCOMPARE(ImagenDe(ventana.get(), "picSemaforo"), luz);
+    QCOMPARE(EstadoVisible(ventana.get()), visible);
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), QStringLiteral("&eacute;"));
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), QStringLiteral("é"));
+    QCOMPARE(Marcados(ventana.get()), marcas);
+    QCOMPARE(ventana->windowTitle(), QStringLiteral("Velmora v1.03"));
+}
+
+QTEST_MAIN(CommandsTest)
+#include "tst_commands.moc"

@@ -1,0 +1,399 @@
+// The settings file Velmora.cfg: how the window reads it line by line at
+// start, and the ten lines it writes back at close, byte for byte.
+
+#include "Ayudas.h"
+
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace Ayudas;
+
+namespace {
+
+constexpr QSizeF Diseno{5865, 4020};
+constexpr QSizeF Minimo{4740, 3780};
+// The largest window X11 and Windows take is 32767 pixels each way.
+constexpr QSizeF Mayor{32767 * 15.0 + 120, 32767 * 15.0 + 675};
+
+const QStringList PorDefecto{"mnuTextoaHTML", "mnuCRtrasBR", "mnuCastellano"};
+
+// The Close caption of each language, to see which language was applied.
+QString CerrarEn(const QString &idioma)
+{
+    static const QMap<QString, QString> cerrar{
+        {"Castellano", "Cerrar"}, {"Catalán", "Tancar"}, {"Galego", "Pechar"}, {"English", "Close"}};
+    return cerrar.value(idioma);
+}
+
+}  // namespace
+
+class SettingsFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CallaPlataforma(); }
+    void init() { entorno.Empieza(); }
+    void cleanup() { QCOMPARE(entorno.Termina(), QStringList()); }
+
+    void eachLineIsAppliedAsItIsRead_data();
+    void eachLineIsAppliedAsItIsRead();
+    void yesWordsSetAnOption_data();
+    void yesWordsSetAnOption();
+    void sizeLinesNeverEndTheProgram_data();
+    void sizeLinesNeverEndTheProgram();
+    void fiftyMegabyteLineIsReadWithoutTrouble();
+    void folderInPlaceOfTheFileCountsAsAbsent();
+    void closeWritesTheTenLinesAndTheNextStartReadsThem_data();
+    void closeWritesTheTenLinesAndTheNextStartReadsThem();
+    void closeReplacesWhateverTheFileHeld();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
+
+private:
+    Entorno entorno;
+};
+
+void SettingsFileTest::eachLineIsAppliedAsItIsRead_data()
+{
+    QTest::addColumn<QByteArray>("contenido");
+    QTest::addColumn<QStringList>("marcas");
+    QTest::addColumn<QStringList>("avisos");
+    QTest::addColumn<QString>("idioma");  // IdiomaActual afterwards, and the language shown
+    QTest::addColumn<QString>("modo");    // ModoActual afterwards
+
+    const QString idiomaMalo = QStringLiteral("Idioma no reconocido en Velmora.cfg");
+    const QString modoMalo = QStringLiteral("Modo no reconocido en Velmora.cfg");
+    const auto con = [](QStringList marcas) { return marcas; };
+
+    QTest::newRow("an empty file leaves the design state")
+        << QByteArray() << PorDefecto << QStringList{} << "Castellano" << "Texto a HTML";
+    QTest::newRow("key and value in capitals select English")
+        << QByteArray("IDIOMA=ENGLISH\r\n") << con({"mnuTextoaHTML", "mnuCRtrasBR", "mnuEnglish"}) << QStringList{}
+        << "English" << "Texto a HTML";
+    QTest::newRow("key and value in lower case select English")
+        << QByteArray("idioma=english") << con({"mnuTextoaHTML", "mnuCRtrasBR", "mnuEnglish"}) << QStringList{}
+        << "English" << "Texto a HTML";
+    QTest::newRow("blanks around the line, key and value are ignored")
+        << QByteArray("  Idioma = English  \r\n") << con({"mnuTextoaHTML", "mnuCRtrasBR", "mnuEnglish"})
+        << QStringList{} << "English" << "Texto a HTML";
+    QTest::newRow("CATALÁN in Windows-1252 selects Catalan")
+        << QByteArray("Idioma=CATAL\xC1N\r\n") << con({"mnuTextoaHTML", "mnuCRtrasBR", "mnuCatalán"})
+        << QStringList{} << "Catalán" << "Texto a HTML";
+    QTest::newRow("Catalán in UTF-8 bytes is not recognised")
+        << QByteArray("Idioma=Catal\xC3\xA1n\r\n") << PorDefecto << QStringList{idiomaMalo} << "Castellano"
+        << "Texto a HTML";
+    QTest::newRow("the caption Català is not a language name")
+        << QByteArray("Idioma=Catal\xE0\r\n") << PorDefecto << QStringList{idiomaMalo} << "Castellano"
+        << "Texto a HTML";
+    QTest::newRow("Catalan without its accent is not recognised")
+        << QByteArray("Idioma=Catalan\r\n") << PorDefecto << QStringList{idiomaMalo} << "Castellano" << "Texto a HTML";
+    QTest::newRow("an empty language is reported and Castellano marked")
+        << QByteArray("Idioma=\r\n") << PorDefecto << QStringList{idiomaMalo} << "Castellano" << "Texto a HTML";
+    QTest::newRow("a tab before the value is part of it")
+        << QByteArray("Idioma=\tEnglish\r\n") << PorDefecto << QStringList{idiomaMalo} << "Castellano"
+        << "Texto a HTML";
+    QTest::newRow("a direction containing = is reported and Texto a HTML marked")
+        << QByteArray("Modo=html a texto=x\r\n") << PorDefecto << QStringList{modoMalo} << "Castellano"
+        << "Texto a HTML";
+    QTest::newRow("HTML a Texto selects that direction")
+        << QByteArray("Modo=HTML a Texto\r\n") << con({"mnuHTMLaTexto", "mnuCRtrasBR", "mnuCastellano"})
+        << QStringList{} << "Castellano" << "HTML a Texto";
+    QTest::newRow("two language lines leave both marked and the later one shown")
+        << QByteArray("Idioma=English\r\nIdioma=Galego\r\n")
+        << con({"mnuTextoaHTML", "mnuCRtrasBR", "MnuGallego", "mnuEnglish"}) << QStringList{} << "English"
+        << "Texto a HTML";
+    QTest::newRow("a bad language after a good one marks Castellano beside it")
+        << QByteArray("Idioma=Galego\r\nIdioma=klingon\r\n")
+        << con({"mnuTextoaHTML", "mnuCRtrasBR", "mnuCastellano", "MnuGallego"}) << QStringList{idiomaMalo}
+        << "Galego" << "Texto a HTML";
+    QTest::newRow("two direction lines leave both marked and HTML a Texto wins")
+        << QByteArray("Modo=html a texto\r\nModo=texto a html\r\n")
+        << con({"mnuTextoaHTML", "mnuHTMLaTexto", "mnuCRtrasBR", "mnuCastellano"}) << QStringList{} << "Castellano"
+        << "HTML a Texto";
+    QTest::newRow("every bad line has its own message, in order")
+        << QByteArray("Idioma=x\r\nModo=y\r\nIdioma=z\r\n") << PorDefecto
+        << QStringList{idiomaMalo, modoMalo, idiomaMalo} << "Castellano" << "Texto a HTML";
+    QTest::newRow("lines ended by LF alone are one line")
+        << QByteArray("Idioma=English\nModo=HTML a Texto\nSaltos=Si\n") << PorDefecto << QStringList{idiomaMalo}
+        << "Castellano" << "Texto a HTML";
+    QTest::newRow("lines ended by CR alone are separate lines")
+        << QByteArray("Idioma=English\rModo=HTML a Texto\rSaltos=Si")
+        << con({"mnuHTMLaTexto", "mnuSaltos", "mnuCRtrasBR", "mnuEnglish"}) << QStringList{} << "English"
+        << "HTML a Texto";
+    QTest::newRow("an LF before the CR stays in the value")
+        << QByteArray("Idioma=English\n\rSaltos=Si\r\n") << con({"mnuTextoaHTML", "mnuSaltos", "mnuCRtrasBR", "mnuCastellano"})
+        << QStringList{idiomaMalo} << "Castellano" << "Texto a HTML";
+    QTest::newRow("comments, unknown keys and lines without = are skipped")
+        << QByteArray("# Velmora\r\nx\r\n=Si\r\nColor=rojo\r\nS\r\n\r\nEspacios=Si\r\n")
+        << con({"mnuTextoaHTML", "mnuEspacios", "mnuCRtrasBR", "mnuCastellano"}) << QStringList{} << "Castellano"
+        << "Texto a HTML";
+    QTest::newRow("a later option line overrides an earlier one")
+        << QByteArray("Saltos=Si\r\nCRtrasBR=No\r\nSaltos=No\r\n") << con({"mnuTextoaHTML", "mnuCastellano"})
+        << QStringList{} << "Castellano" << "Texto a HTML";
+    QTest::newRow("all ten lines as written")
+        << QByteArray("Idioma=Catal\xE1n\r\nModo=HTML a Texto\r\nUnicode=Si\r\nEntidadesHTML=Si\r\nSaltos=Si\r\n"
+                       "SoloCR=Si\r\nEspacios=Si\r\nCRtrasBR=No\r\nAncho=9000\r\nAlto=6000\r\n")
+        << con({"mnuHTMLaTexto", "mnuUnicode", "mnuEntidadesHtml", "mnuSaltos", "mnuSoloCR", "mnuEspacios",
+                "mnuCatalán"})
+        << QStringList{} << "Catalán" << "HTML a Texto";
+}
+
+void SettingsFileTest::eachLineIsAppliedAsItIsRead()
+{
+    QFETCH(QByteArray, contenido);
+    QFETCH(QStringList, marcas);
+    QFETCH(QStringList, avisos);
+    QFETCH(QString, idioma);
+    QFETCH(QString, modo);
+
+    QVERIFY(EscribeConfiguracion(contenido));
+    CierraAvisos cierra;
+    frmConversor ventana;
+
+    QCOMPARE(cierra.Textos(), avisos);
+    for (const Aviso &aviso : cierra.Avisos) {
+        QCOMPARE(aviso.Titulo, QStringLiteral("Velmora"));
+        QCOMPARE(aviso.Icono, QMessageBox::Warning);
+        QVERIFY(!aviso.VentanaVisible);
+    }
+    QCOMPARE(Marcados(&ventana), marcas);
+    QCOMPARE(ventana.IdiomaActual(), idioma);
+    QCOMPARE(ventana.ModoActual(), modo);
+    QCOMPARE(Item(&ventana, "mnuCerrar")->text(), CerrarEn(idioma));
+    // The reader sets marks only; it never disables an item.
+    for (const QString &item : ItemsMarcables)
+        QVERIFY2(Item(&ventana, item)->isEnabled(), qPrintable(item));
+    QCOMPARE(EstadoVisible(&ventana), QStringLiteral("Pendiente procesar"));
+}
+
+void SettingsFileTest::yesWordsSetAnOption_data()
+{
+    QTest::addColumn<QByteArray>("valor");
+    QTest::addColumn<bool>("marcado");
+
+    QTest::newRow("Si sets the option") << QByteArray("Si") << true;
+    QTest::newRow("SÍ in Windows-1252 sets the option") << QByteArray("S\xCD") << true;
+    QTest::newRow("sí in Windows-1252 sets the option") << QByteArray("s\xED") << true;
+    QTest::newRow("Yes sets the option") << QByteArray("Yes") << true;
+    QTest::newRow("ON sets the option") << QByteArray("ON") << true;
+    QTest::newRow("blanks around a yes word do not matter") << QByteArray("  si  ") << true;
+    QTest::newRow("No clears the option") << QByteArray("No") << false;
+    QTest::newRow("True clears the option") << QByteArray("True") << false;
+    QTest::newRow("1 clears the option") << QByteArray("1") << false;
+    QTest::newRow("off clears the option") << QByteArray("off") << false;
+    QTest::newRow("an empty value clears the option") << QByteArray("") << false;
+    QTest::newRow("a tab before a yes word clears the option") << QByteArray("\tSi") << false;
+    QTest::newRow("sí in UTF-8 bytes clears the option") << QByteArray("s\xC3\xAD") << false;
+}
+
+void SettingsFileTest::yesWordsSetAnOption()
+{
+    QFETCH(QByteArray, valor);
+    QFETCH(bool, marcado);
+
+    // CRtrasBR is set by default and Unicode is not: both must follow the word.
+    QVERIFY(EscribeConfiguracion("Unicode=" + valor + "\r\nCRtrasBR=" + valor + "\r\n"));
+    CierraAvisos avisos;
+    frmConversor ventana;
+    QCOMPARE(Item(&ventana, "mnuUnicode")->isChecked(), marcado);
+    QCOMPARE(Item(&ventana, "mnuCRtrasBR")->isChecked(), marcado);
+    QCOMPARE(avisos.Textos(), QStringList());
+}
+
+void SettingsFileTest::sizeLinesNeverEndTheProgram_data()
+{
+    QTest::addColumn<QByteArray>("contenido");
+    QTest::addColumn<QSizeF>("tamano");  // the outer size in twips afterwards
+
+    QTest::newRow("no size lines keep the design size") << QByteArray("Idioma=Galego\r\n") << Diseno;
+    QTest::newRow("whole twips are taken as they are") << QByteArray("Ancho=9000\r\nAlto=6000\r\n") << QSizeF(9000, 6000);
+    QTest::newRow("9000.9 is floored to 9000") << QByteArray("Ancho=9000.9\r\nAlto=6000.5\r\n") << QSizeF(9000, 6000);
+    QTest::newRow("a blank inside the number is skipped") << QByteArray("Ancho=9 000\r\n") << QSizeF(9000, 4020);
+    QTest::newRow("text after the number is ignored") << QByteArray("Alto=6000twips\r\n") << QSizeF(5865, 6000);
+    QTest::newRow("a width without a number gives the minimum") << QByteArray("Ancho=abc\r\n") << QSizeF(4740, 4020);
+    QTest::newRow("negative sizes give the minimum") << QByteArray("Ancho=-9000\r\nAlto=-1\r\n") << Minimo;
+    QTest::newRow("sizes below the minimum give the minimum") << QByteArray("Ancho=1000\r\nAlto=1000\r\n") << Minimo;
+    QTest::newRow("1e30 gives the largest window") << QByteArray("Ancho=1e30\r\nAlto=1e30\r\n") << Mayor;
+    QTest::newRow("400 digits give the largest window")
+        << QByteArray("Ancho=" + QByteArray(400, '9') + "\r\nAlto=" + QByteArray(400, '7') + "\r\n") << Mayor;
+    QTest::newRow("an exponent beyond any double gives the largest window")
+        << QByteArray("Ancho=1e999999999999\r\n") << QSizeF(Mayor.width(), 4020);
+    QTest::newRow("minus 400 digits give the minimum") << QByteArray("Alto=-" + QByteArray(400, '9') + "\r\n")
+                                                         << QSizeF(5865, 3780);
+    QTest::newRow("the later size line wins") << QByteArray("Ancho=7005\r\nAncho=8010\r\n") << QSizeF(8010, 4020);
+}
+
+void SettingsFileTest::sizeLinesNeverEndTheProgram()
+{
+    QFETCH(QByteArray, contenido);
+    QFETCH(QSizeF, tamano);
+
+    QVERIFY(EscribeConfiguracion(contenido));
+    CierraAvisos avisos;
+    frmConversor ventana;
+    QCOMPARE(ventana.TamanoExterior(), tamano);
+    QCOMPARE(avisos.Textos(), QStringList());
+
+    // And the size read is the size written back.
+    ventana.close();
+    const QList<QByteArray> lineas = LeeConfiguracionEscrita().split('\n');
+    QVERIFY(lineas.size() > 10);
+    QCOMPARE(lineas[8], "Ancho=" + QByteArray::number(qint64(tamano.width())) + "\r");
+    QCOMPARE(lineas[9], "Alto=" + QByteArray::number(qint64(tamano.height())) + "\r");
+}
+
+void SettingsFileTest::fiftyMegabyteLineIsReadWithoutTrouble()
+{
+    // One line of 50 MB, with an English line before it to see reading go on around it.
+    QByteArray contenido("Idioma=English\r\nUnicode=");
+    contenido.append(QByteArray(50 * 1024 * 1024, 'x'));
+    QVERIFY(EscribeConfiguracion(contenido));
+    contenido.clear();
+
+    CierraAvisos avisos;
+    {
+        frmConversor ventana;
+        QCOMPARE(Marcados(&ventana), QStringList({"mnuTextoaHTML", "mnuCRtrasBR", "mnuEnglish"}));
+        QCOMPARE(ventana.TamanoExterior(), Diseno);
+    }
+    QCOMPARE(avisos.Textos(), QStringList());
+    BorraConfiguracion();
+}
+
+void SettingsFileTest::folderInPlaceOfTheFileCountsAsAbsent()
+{
+    QVERIFY(QDir().mkpath(RutaConfiguracion()));
+    QFile dentro(RutaConfiguracion() + QStringLiteral("/Idioma=English"));
+    QVERIFY(dentro.open(QIODevice::WriteOnly));
+    dentro.close();
+
+    CierraAvisos avisos;
+    frmConversor ventana;
+    Muestra(&ventana);
+    QCOMPARE(Marcados(&ventana), PorDefecto);
+    QCOMPARE(ventana.TamanoExterior(), Diseno);
+
+    // Closing cannot replace a folder; it gives up silently and the folder stays.
+    Pulsa(Boton(&ventana, "cmdCerrar"));
+    QVERIFY(!ventana.isVisible());
+    QVERIFY(QFileInfo(RutaConfiguracion()).isDir());
+    QVERIFY(QFileInfo::exists(dentro.fileName()));
+    QCOMPARE(avisos.Textos(), QStringList());
+}
+
+void SettingsFileTest::closeWritesTheTenLinesAndTheNextStartReadsThem_data()
+{
+    QTest::addColumn<QStringList>("items");  // clicked before closing
+    QTest::addColumn<QSizeF>("tamano");
+    QTest::addColumn<QByteArray>("archivo");
+
+    QTest::newRow("English, HTML a Texto, line breaks and 9000 by 6000")
+        << QStringList{"mnuEnglish", "mnuHTMLaTexto", "mnuSaltos"} << QSizeF(9000, 6000)
+        << QByteArray("Idioma=English\r\nModo=HTML a Texto\r\nUnicode=No\r\nEntidadesHTML=No\r\nSaltos=Si\r\n"
+                      "SoloCR=No\r\nEspacios=No\r\nCRtrasBR=Si\r\nAncho=9000\r\nAlto=6000\r\n");
+    QTest::newRow("Catalán is written with the Windows-1252 byte E1")
+        << QStringList{"mnuCatalán", "mnuUnicode", "mnuEntidadesHtml", "mnuSoloCR", "mnuEspacios", "mnuCRtrasBR"}
+        << Minimo
+        << QByteArray("Idioma=Catal\xE1n\r\nModo=Texto a HTML\r\nUnicode=Si\r\nEntidadesHTML=Si\r\nSaltos=No\r\n"
+                      "SoloCR=Si\r\nEspacios=Si\r\nCRtrasBR=No\r\nAncho=4740\r\nAlto=3780\r\n");
+    QTest::newRow("Galego at the design size with nothing else changed")
+        << QStringList{"MnuGallego"} << Diseno
+        << QByteArray("Idioma=Galego\r\nModo=Texto a HTML\r\nUnicode=No\r\nEntidadesHTML=No\r\nSaltos=No\r\n"
+                      "SoloCR=No\r\nEspacios=No\r\nCRtrasBR=Si\r\nAncho=5865\r\nAlto=4020\r\n");
+}
+
+void SettingsFileTest::closeWritesTheTenLinesAndTheNextStartReadsThem()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QSizeF, tamano);
+    QFETCH(QByteArray, archivo);
+
+    CierraAvisos avisos;
+    QStringList marcas;
+    {
+        frmConversor ventana;
+        Muestra(&ventana);
+        for (const QString &item : items)
+            Item(&ventana, item)->trigger();
+        ventana.PoneTamanoExterior(tamano);
+        QCoreApplication::processEvents();
+        marcas = Marcados(&ventana);
+        Pulsa(Boton(&ventana, "cmdCerrar"));
+    }
+    QCOMPARE(LeeConfiguracionEscrita(), archivo);
+
+    {
+        frmConversor ventana;
+        QCOMPARE(Marcados(&ventana), marcas);
+        QCOMPARE(ventana.TamanoExterior(), tamano);
+        Muestra(&ventana);
+        QCOMPARE(ventana.TamanoExterior(), tamano);
+        ventana.close();
+    }
+    QCOMPARE(LeeConfiguracionEscrita(), archivo);
+    QCOMPARE(avisos.Textos(), QStringList());
+}
+
+void SettingsFileTest::closeReplacesWhateverTheFileHeld()
+{
+    QVERIFY(EscribeConfiguracion("# comment\r\nIdioma=Galego\r\nColor=rojo\r\nIdioma=English\r\nSaltos=Si\r\nSaltos=No\r\n"));
+    CierraAvisos avisos;
+    {
+        frmConversor ventana;
+        ventana.close();
+    }
+    QCOMPARE(LeeConfiguracionEscrita(),
+             QByteArray("Idioma=English\r\nModo=Texto a HTML\r\nUnicode=No\r\nEntidadesHTML=No\r\nSaltos=No\r\n"
+                        "SoloCR=No\r\nEspacios=No\r\nCRtrasBR=Si\r\nAncho=5865\r\nAlto=4020\r\n"));
+    QCOMPARE(avisos.Textos(), QStringList());
+}
+
+void SettingsFileTest::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<int>("limite");  // bytes a file may grow to
+    QTest::newRow("nothing can be written") << 0;
+    QTest::newRow("the write stops at the end of the first line") << 16;
+    QTest::newRow("the write stops inside a line") << 40;
+    QTest::newRow("the write stops inside the last line") << 130;
+}
+
+void SettingsFileTest::failedWriteKeepsTheOldFile()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(int, limite);
+    const QByteArray viejo("Idioma=Galego\r\nSaltos=Si\r\n");
+    QVERIFY(EscribeConfiguracion(viejo));
+    CierraAvisos avisos;
+    frmConversor ventana;
+    Item(&ventana, "mnuEnglish")->trigger();
+
+    // No write can complete: a file size limit binds root too, unlike the
+    // folder's permissions.
+    rlimit antes{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &antes), 0);
+    rlimit tope = antes;
+    tope.rlim_cur = rlim_t(limite);
+    const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tope), 0);
+    ventana.close();
+    setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, senal);
+
+    QVERIFY(!ventana.isVisible());
+    QCOMPARE(LeeConfiguracionEscrita(), viejo);
+    // Nor is a half-written temporary file left beside it.
+    const QStringList restos =
+        QDir(QCoreApplication::applicationDirPath()).entryList({QStringLiteral("Velmora.cfg?*")}, QDir::Files);
+    QCOMPARE(restos, QStringList());
+    QCOMPARE(avisos.Textos(), QStringList());
+#else
+    QSKIP("Needs a file size limit to make the write fail");
+#endif
+}
+
+QTEST_MAIN(SettingsFileTest)
+#include "tst_settings_file.moc"
