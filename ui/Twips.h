@@ -5,6 +5,7 @@
 // the design difference between outer and client size, so it is the same
 // number on every platform whatever its window frames measure.
 
+#include <QRect>
 #include <QSize>
 #include <QSizeF>
 
@@ -21,6 +22,11 @@ inline int APixeles(double twips)
     if (std::isnan(twips))
         return 0;
     return int(std::lround(std::clamp(twips / PorPixel, -1e9, 1e9)));
+}
+
+inline QRect Rectangulo(int left, int top, int width, int height)
+{
+    return {APixeles(left), APixeles(top), APixeles(width), APixeles(height)};
 }
 
 inline QSizeF Exterior(QSize cliente)

@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "Linea.h"
 #include "Twips.h"
 #include "Version.h"
 #include "frmConversor.h"
@@ -10,11 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-QRect EnPixeles(int left, int top, int width, int height)
-{
-    return {Twips::APixeles(left), Twips::APixeles(top), Twips::APixeles(width), Twips::APixeles(height)};
-}
 
 QLabel *Etiqueta(QWidget *padre, const char *nombre, QRect lugar, double puntos = 0, bool negrita = false)
 {
@@ -27,19 +23,6 @@ QLabel *Etiqueta(QWidget *padre, const char *nombre, QRect lugar, double puntos 
     letra.setBold(negrita);
     etiqueta->setFont(letra);
     return etiqueta;
-}
-
-QFrame *Linea(QWidget *padre, const char *nombre, QColor color, int izquierda, int derecha, int arriba, int grosor)
-{
-    auto *linea = new QFrame(padre);
-    linea->setObjectName(QLatin1String(nombre));
-    linea->setAutoFillBackground(true);
-    QPalette paleta = linea->palette();
-    paleta.setColor(QPalette::Window, color);
-    linea->setPalette(paleta);
-    linea->setGeometry(Twips::APixeles(izquierda), Twips::APixeles(arriba),
-                       Twips::APixeles(derecha - izquierda), grosor);
-    return linea;
 }
 
 }  // namespace
@@ -63,20 +46,20 @@ frmAbout::frmAbout()
     setFixedSize(Twips::APixeles(5820), Twips::APixeles(2595));
 
     // The picture keeps its own 100 x 80 size, so none of it is cut off.
-    Picture1 = Etiqueta(this, "Picture1", EnPixeles(120, 120, 1500, 1200));
+    Picture1 = Etiqueta(this, "Picture1", Twips::Rectangulo(120, 120, 1500, 1200));
     Picture1->setPixmap(QPixmap(QStringLiteral(":/acerca.gif")));
     Picture1->setBackgroundRole(QPalette::Window);
     Picture1->setCursor(Qt::PointingHandCursor);
-    picIcon = Etiqueta(this, "picIcon", EnPixeles(1800, 240, 450, 435));
+    picIcon = Etiqueta(this, "picIcon", Twips::Rectangulo(1800, 240, 450, 435));
     picIcon->setPixmap(QPixmap(QStringLiteral(":/convertir.gif")));
 
     cmdOK = new QPushButton(QStringLiteral("Aceptar"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(EnPixeles(4200, 2040, 1500, 345));
+    cmdOK->setGeometry(Twips::Rectangulo(4200, 2040, 1500, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 
-    lblURL = Etiqueta(this, "lblURL", EnPixeles(2520, 1440, 2775, 255));
+    lblURL = Etiqueta(this, "lblURL", Twips::Rectangulo(2520, 1440, 2775, 255));
     QPalette azul = lblURL->palette();
     azul.setColor(QPalette::WindowText, QColor(0, 0, 255));
     lblURL->setPalette(azul);
@@ -85,13 +68,13 @@ frmAbout::frmAbout()
     lblURL->setFont(subrayada);
     lblURL->setCursor(Qt::PointingHandCursor);
 
-    Line1[1] = Linea(this, "Line1_1", QColor(128, 128, 128), 120, 5684, 1800, 1);
-    lblDescription = Etiqueta(this, "lblDescription", EnPixeles(2520, 1125, 2775, 210));
+    Line1[1] = Linea(this, "Line1_1", QColor(128, 128, 128), Twips::Rectangulo(120, 1800, 5684 - 120, 15));
+    lblDescription = Etiqueta(this, "lblDescription", Twips::Rectangulo(2520, 1125, 2775, 210));
     lblDescription->setText(QStringLiteral("Conversor Texto <-> HTML"));
-    lblTitle = Etiqueta(this, "lblTitle", EnPixeles(2400, 240, 2775, 315), 13.5, true);
-    Line1[0] = Linea(this, "Line1_0", Qt::white, 120, 5669, 1815, 2);
-    lblVersion = Etiqueta(this, "lblVersion", EnPixeles(2520, 840, 2205, 225), 9.75);
-    lblDisclaimer = Etiqueta(this, "lblDisclaimer", EnPixeles(240, 2040, 3870, 465));
+    lblTitle = Etiqueta(this, "lblTitle", Twips::Rectangulo(2400, 240, 2775, 315), 13.5, true);
+    Line1[0] = Linea(this, "Line1_0", Qt::white, Twips::Rectangulo(120, 1815, 5669 - 120, 30));
+    lblVersion = Etiqueta(this, "lblVersion", Twips::Rectangulo(2520, 840, 2205, 225), 9.75);
+    lblDisclaimer = Etiqueta(this, "lblDisclaimer", Twips::Rectangulo(240, 2040, 3870, 465));
 
     setTabOrder(cmdOK, picIcon);
     lblURL->installEventFilter(this);

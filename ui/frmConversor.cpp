@@ -3,6 +3,7 @@
 #include "Catalogo.h"
 #include "Configuracion.h"
 #include "ConversionesTextoHTML.h"
+#include "Linea.h"
 #include "Twips.h"
 #include "Version.h"
 #include "frmAbout.h"
@@ -75,11 +76,6 @@ const FilaDisposicion Disposicion[] = {
     {"cmdCopiar", Propiedad::Left, 5040, 1, 0},      {"cmdCopiar", Propiedad::Top, 2160, 0, 0.5},
     {"cmdCerrar", Propiedad::Left, 5040, 1, 0},      {"cmdCerrar", Propiedad::Top, 2760, 0, 1},
 };
-
-QRect EnPixeles(int left, int top, int width, int height)
-{
-    return {Twips::APixeles(left), Twips::APixeles(top), Twips::APixeles(width), Twips::APixeles(height)};
-}
 
 std::u16string U16(const QString &texto)
 {
@@ -189,18 +185,6 @@ QPlainTextEdit *Caja(QWidget *padre, const char *nombre, QRect lugar)
     return caja;
 }
 
-QFrame *Linea(QWidget *padre, const char *nombre, QColor color, int arriba, int grosor)
-{
-    auto *linea = new QFrame(padre);
-    linea->setObjectName(QLatin1String(nombre));
-    linea->setAutoFillBackground(true);
-    QPalette paleta = linea->palette();
-    paleta.setColor(QPalette::Window, color);
-    linea->setPalette(paleta);
-    linea->setGeometry(0, Twips::APixeles(arriba), Twips::APixeles(5760), grosor);
-    return linea;
-}
-
 QLabel *Etiqueta(QWidget *padre, const char *nombre, QRect lugar)
 {
     auto *etiqueta = new QLabel(QLatin1String(nombre), padre);
@@ -224,23 +208,23 @@ void frmConversor::CreaControles()
     setCentralWidget(cliente);
 
     // In creation order: later controls lie above earlier ones.
-    picSemaforo = Imagen(cliente, "picSemaforo", nullptr, EnPixeles(4680, 1560, 255, 495));
-    picSemaforoVerde = Imagen(cliente, "picSemaforoVerde", ":/semaforo_verde.gif", EnPixeles(2640, 1440, 330, 660));
+    picSemaforo = Imagen(cliente, "picSemaforo", nullptr, Twips::Rectangulo(4680, 1560, 255, 495));
+    picSemaforoVerde = Imagen(cliente, "picSemaforoVerde", ":/semaforo_verde.gif", Twips::Rectangulo(2640, 1440, 330, 660));
     picSemaforoAmarillo =
-        Imagen(cliente, "picSemaforoAmarillo", ":/semaforo_amarillo.gif", EnPixeles(2280, 1440, 330, 660));
-    picSemaforoRojo = Imagen(cliente, "picSemaforoRojo", ":/semaforo_rojo.gif", EnPixeles(1920, 1440, 330, 660));
-    cmdCopiar = Boton(cliente, "cmdCopiar", ":/copiar.gif", EnPixeles(5040, 2160, 615, 495));
-    cmdPegayCopia = Boton(cliente, "cmdPegayCopia", ":/pegaycopia.gif", EnPixeles(5040, 1560, 615, 495));
-    cmdPegar = Boton(cliente, "cmdPegar", ":/pegar.gif", EnPixeles(5040, 360, 615, 495));
-    cmdBorrar = Boton(cliente, "cmdBorrar", ":/borrar.gif", EnPixeles(5040, 960, 615, 495));
-    cmdCerrar = Boton(cliente, "cmdCerrar", ":/cerrar.gif", EnPixeles(5040, 2760, 615, 495));
-    cmdConvertir = Boton(cliente, "cmdConvertir", ":/convertir.gif", EnPixeles(3840, 1560, 615, 495));
-    sConvertido = Caja(cliente, "sConvertido", EnPixeles(120, 2160, 4815, 1095));
-    sOriginal = Caja(cliente, "sOriginal", EnPixeles(120, 360, 4815, 1095));
-    Line1[1] = Linea(cliente, "Line1_1", QColor(128, 128, 128), 0, 1);
-    Line1[0] = Linea(cliente, "Line1_0", Qt::white, 10, 2);
-    lblConvertido = Etiqueta(cliente, "lblConvertido", EnPixeles(120, 1920, 1095, 255));
-    lblOriginal = Etiqueta(cliente, "lblOriginal", EnPixeles(120, 120, 975, 255));
+        Imagen(cliente, "picSemaforoAmarillo", ":/semaforo_amarillo.gif", Twips::Rectangulo(2280, 1440, 330, 660));
+    picSemaforoRojo = Imagen(cliente, "picSemaforoRojo", ":/semaforo_rojo.gif", Twips::Rectangulo(1920, 1440, 330, 660));
+    cmdCopiar = Boton(cliente, "cmdCopiar", ":/copiar.gif", Twips::Rectangulo(5040, 2160, 615, 495));
+    cmdPegayCopia = Boton(cliente, "cmdPegayCopia", ":/pegaycopia.gif", Twips::Rectangulo(5040, 1560, 615, 495));
+    cmdPegar = Boton(cliente, "cmdPegar", ":/pegar.gif", Twips::Rectangulo(5040, 360, 615, 495));
+    cmdBorrar = Boton(cliente, "cmdBorrar", ":/borrar.gif", Twips::Rectangulo(5040, 960, 615, 495));
+    cmdCerrar = Boton(cliente, "cmdCerrar", ":/cerrar.gif", Twips::Rectangulo(5040, 2760, 615, 495));
+    cmdConvertir = Boton(cliente, "cmdConvertir", ":/convertir.gif", Twips::Rectangulo(3840, 1560, 615, 495));
+    sConvertido = Caja(cliente, "sConvertido", Twips::Rectangulo(120, 2160, 4815, 1095));
+    sOriginal = Caja(cliente, "sOriginal", Twips::Rectangulo(120, 360, 4815, 1095));
+    Line1[1] = Linea(cliente, "Line1_1", QColor(128, 128, 128), Twips::Rectangulo(0, 0, 5760, 15));
+    Line1[0] = Linea(cliente, "Line1_0", Qt::white, Twips::Rectangulo(0, 10, 5760, 30));
+    lblConvertido = Etiqueta(cliente, "lblConvertido", Twips::Rectangulo(120, 1920, 1095, 255));
+    lblOriginal = Etiqueta(cliente, "lblOriginal", Twips::Rectangulo(120, 120, 975, 255));
 
     setTabOrder(sOriginal, sConvertido);
     setTabOrder(sConvertido, cmdConvertir);
