@@ -54,13 +54,7 @@ void ConversorPorTrozos::Termina()
 // in most files, with no pair to make with the pieces before or after.
 bool ConversorPorTrozos::SoloCRLF(std::size_t desde) const
 {
-    if (trasCR_)
-        return false;
-    for (std::size_t i = desde; (i += BuscaSalto(texto_.data() + i, largo_ - i)) < largo_; i += 2) {
-        if (texto_[i] != CR || i + 1 == largo_ || texto_[i + 1] != LF)
-            return false;
-    }
-    return true;
+    return !trasCR_ && SoloParesCRLF(texto_.data() + desde, largo_ - desde);
 }
 
 // LF, CR LF and CR each become CR LF, as in the window's text box. A CR that

@@ -32,6 +32,32 @@ inline std::size_t BuscaSalto(const char16_t *p, std::size_t n)
     return i;
 }
 
+// Whether every CR among the n units at p is followed by LF, and every LF
+// preceded by CR, all within those n units.
+inline bool SoloParesCRLF(const char16_t *p, std::size_t n)
+{
+    std::size_t i = 0;
+    bool trasCR = false;
+#ifdef VELMORA_CLI_SSE2
+    const __m128i cr = _mm_set1_epi16(13), lf = _mm_set1_epi16(10);
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        const unsigned crs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(v, cr)));
+        const unsigned lfs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(v, lf)));
+        // Each LF lane must sit one lane after a CR lane.
+        if (((crs << 2 | (trasCR ? 3u : 0u)) & 0xFFFF) != lfs)
+            return false;
+        trasCR = crs >> 14 != 0;
+    }
+#endif
+    for (; i < n; ++i) {
+        if ((p[i] == 10) != trasCR)
+            return false;
+        trasCR = p[i] == 13;
+    }
+    return !trasCR;
+}
+
 // Index of the first unit that has a bit of `bits` set (0xFF80: not ASCII,
 // 0xFF00: not Latin-1), or n.
 inline std::size_t BuscaBits(const char16_t *p, std::size_t n, char16_t bits)
