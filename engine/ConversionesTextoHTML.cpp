@@ -64,7 +64,7 @@ constexpr auto Numericos = [] {
 }();
 
 // A few single characters, all below 256. Copies runs of characters outside
-// the set eight at a time where SSE2 is available.
+// the set sixteen at a time where SSE2 is available.
 class Buscador {
 public:
     explicit Buscador(std::initializer_list<char16_t> sueltos)
@@ -673,11 +673,12 @@ private:
     // finding the next reference and its end needs no scan that waits for the
     // previous one. Handles plain references as Atajo does and stops, at the
     // trigger, at anything else (a '<', "&amp;", "&#38;", a reference to '<'),
-    // or where fewer than 72 characters are left.
+    // or where fewer than 80 characters are left: a map reads 64, a key up to
+    // p[65), and copying a run from within the map up to p[79).
     const char16_t *Ventanas(const char16_t *p, const char16_t *const tope, const char16_t *const fin)
     {
         char16_t *w = w_;
-        while (p < tope && fin - p >= 72) {
+        while (p < tope && fin - p >= 80) {
             const Mapa m = Cartografia(p);
             std::uint64_t disparos = m.Disparos;
             std::size_t hecho = 0;  // p[0, hecho) is written
@@ -746,8 +747,8 @@ private:
         // '<', only a trigger with line breaks on. 'B' and 'R' cannot come out of
         // a reference, but '>' can ("&gt;").
         const std::u16string_view resto(p, std::size_t(fin - p));
-        if (!resto.starts_with(u"<BR>")) {
-            if (resto.starts_with(u"<BR&"))
+        if (!resto.starts_with(std::u16string_view(u"<BR>", 4))) {
+            if (resto.starts_with(std::u16string_view(u"<BR&", 4)))
                 return 0;
             *w_++ = u'<';
             return 1;
