@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -39,11 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t lar
     const auto opciones =
         std::int16_t(std::uint16_t((datos[0] >> 2) | ((datos[1] & 3) << 6) | (unsigned(datos[1]) << 8)));
 
-    std::u16string texto;
-    for (std::size_t i = 2; i + 1 < largo; i += 2)
-        texto += char16_t(datos[i] | (datos[i + 1] << 8));
+    // Exactly as many units as the input holds, so AddressSanitizer sees any
+    // read past the end.
+    std::vector<char16_t> unidades((largo - 2) / 2);
+    for (std::size_t i = 0; i < unidades.size(); ++i)
+        unidades[i] = char16_t(datos[2 + 2 * i] | (datos[3 + 2 * i] << 8));
+    const std::u16string texto(unidades.begin(), unidades.end());
 
-    const std::u16string obtenido = ConversionesTextoHTML::ConvierteTextoHTML(texto, std::int16_t(modo), opciones);
+    const std::u16string obtenido = ConversionesTextoHTML::ConvierteTextoHTML(
+        std::u16string_view(unidades.data(), unidades.size()), std::int16_t(modo), opciones);
     const std::u16string esperado = ModeloLiteral::Convierte(texto, modo, opciones);
     if (obtenido != esperado) {
         std::fprintf(stderr, "\nEngine and literal model differ: mode %d, options %d\n", modo, int(opciones));
