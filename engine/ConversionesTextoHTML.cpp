@@ -308,49 +308,115 @@ private:
 // How long the result can be, and how many characters change.
 struct Recuento {
     std::size_t Cota = 0;     // at least the length of the result
-    std::size_t Cambian = 0;  // characters that change
+    std::size_t Cambian = 0;  // about how many characters change
 };
 
-// Each character that grows is counted with its own growth, those from 161
-// to 255 with the largest growth in that range.
-template <int N>
-Recuento Cuenta(const char16_t *p, const char16_t *const fin, [[maybe_unused]] std::u16string_view sueltos,
-                const TablaCodificacion &tabla)
-{
-    int maximo = 0;
-    for (int c = 161; c < 256; ++c)
-        maximo = std::max(maximo, tabla.Crece(char16_t(c)));
-    const auto crece = [&](char16_t c) { return std::size_t(std::max(0, c >= 161 ? maximo : tabla.Crece(c))); };
+// The bound is counted with three classes, so that one pass needs few tests
+// per sixteen characters. Each character is counted at no less than its
+// growth g and at no more than 3 + 3 g, so input plus reserve stays below
+// three times input plus output (summed: n + n + 3 n + 3 (out - n) = 2 n + 3 out):
+//   - the codes 161-255, at the largest growth among them;
+//   - the single codes that grow by 4 or 5 (blank, '"', '&', CR followed by
+//     something, numeric '<' and '>'), each tested exactly, at the largest
+//     of their growths;
+//   - those that grow by 3 (named '<' and '>', CR alone): every code from the
+//     smallest of them to the largest, at 3; a code in between that does not
+//     grow is counted at 3, one already counted above at 3 more.
+// LF, which shrinks, is not counted.
+class Medida {
+public:
+    explicit Medida(const TablaCodificacion &tabla)
+    {
+        for (int c = 161; c < 256; ++c)
+            pesoLatin1_ = std::max(pesoLatin1_, tabla.Crece(char16_t(c)));
+        int desde = 256, hasta = -1;
+        for (int c = 2; c < 161; ++c) {
+            const int crece = tabla.Crece(char16_t(c));
+            if (crece >= 4) {
+                grandes_[cuantosGrandes_++] = char16_t(c);
+                pesoGrandes_ = std::max(pesoGrandes_, crece);
+            } else if (crece > 0) {
+                desde = std::min(desde, c);
+                hasta = std::max(hasta, c);
+                pesoRango_ = std::max(pesoRango_, crece);
+            }
+        }
+        // Pad to an even count with repeats, which add nothing to an "or".
+        for (int i = cuantosGrandes_; i < int(std::size(grandes_)); ++i)
+            grandes_[i] = grandes_[cuantosGrandes_ ? cuantosGrandes_ - 1 : 0];
+        desde_ = char16_t(pesoRango_ ? desde : 1);  // an empty range: from 1 to 0
+        hasta_ = char16_t(pesoRango_ ? hasta : 0);
+    }
 
-    Recuento r{std::size_t(fin - p), 0};
+    Recuento Mide(const char16_t *p, const char16_t *const fin) const
+    {
+        // Classes that do not occur are left out of the loop altogether.
+        switch ((cuantosGrandes_ + 1) / 2 * 2 + (pesoRango_ ? 1 : 0)) {
+        case 0: return Mide<0, false>(p, fin);
+        case 1: return Mide<0, true>(p, fin);
+        case 2: return Mide<2, false>(p, fin);
+        case 3: return Mide<2, true>(p, fin);
+        case 4: return Mide<4, false>(p, fin);
+        case 5: return Mide<4, true>(p, fin);
+        case 6: return Mide<6, false>(p, fin);
+        default: return Mide<6, true>(p, fin);
+        }
+    }
+
+private:
+    template <int Grandes, bool ConRango>
+    Recuento Mide(const char16_t *p, const char16_t *const fin) const
+    {
+        const std::size_t largo = std::size_t(fin - p);
+        std::size_t latin1 = 0, grandes = 0, rango = 0;
 #ifdef VELMORA_SSE2
-    const Clases<N> clases(sueltos);
-    std::array<std::size_t, N + 1> cuenta{};  // the single codes, then the range
-    while (fin - p >= 16) {
-        // Byte counters gain at most one per step: emptied every 255 steps.
-        __m128i parcial[N + 1]{};
-        for (int pasos = 0; pasos < 255 && fin - p >= 16; ++pasos, p += 16) {
-            const __m128i b = Clases<N>::Estrecha(p);
-            for (int i = 0; i < N; ++i)
-                parcial[i] = _mm_sub_epi8(parcial[i], clases.Suelto(b, i));
-            parcial[N] = _mm_sub_epi8(parcial[N], Clases<N>::Latin1(b));
+        __m128i g[Grandes > 0 ? Grandes : 1];
+        for (int i = 0; i < Grandes; ++i)
+            g[i] = Byte(grandes_[i]);
+        const __m128i bajo = _mm_sub_epi8(Byte(desde_), _mm_set1_epi8(1));
+        const __m128i alto = _mm_add_epi8(Byte(hasta_), _mm_set1_epi8(1));
+        while (fin - p >= 16) {
+            // Byte counters gain at most one per step: emptied every 255 steps.
+            __m128i cl = _mm_setzero_si128(), cg = _mm_setzero_si128(), cr = _mm_setzero_si128();
+            for (int pasos = 0; pasos < 255 && fin - p >= 16; ++pasos, p += 16) {
+                const __m128i b = Clases<0>::Estrecha(p);
+                cl = _mm_sub_epi8(cl, Clases<0>::Latin1(b));
+                if (Grandes > 0) {
+                    __m128i m = _mm_cmpeq_epi8(b, g[0]);
+                    for (int i = 1; i < Grandes; ++i)
+                        m = _mm_or_si128(m, _mm_cmpeq_epi8(b, g[i]));
+                    cg = _mm_sub_epi8(cg, m);
+                }
+                if (ConRango)
+                    cr = _mm_sub_epi8(cr, _mm_and_si128(_mm_cmpgt_epi8(b, bajo), _mm_cmpgt_epi8(alto, b)));
+            }
+            latin1 += std::size_t(SumaBytes(cl));
+            grandes += std::size_t(SumaBytes(cg));
+            rango += std::size_t(SumaBytes(cr));
         }
-        for (int i = 0; i <= N; ++i)
-            cuenta[std::size_t(i)] += SumaBytes(parcial[i]);
-    }
-    for (int i = 0; i <= N; ++i) {
-        r.Cota += cuenta[std::size_t(i)] * crece(i < N ? sueltos[std::size_t(i)] : char16_t(161));
-        r.Cambian += cuenta[std::size_t(i)];
-    }
 #endif
-    for (; p != fin; ++p) {
-        if (*p < 256 && tabla.Cambia(*p)) {
-            r.Cota += crece(*p);
-            ++r.Cambian;
+        for (; p != fin; ++p) {
+            latin1 += *p >= 161 && *p < 256;
+            grandes += std::find(grandes_, grandes_ + cuantosGrandes_, *p) != grandes_ + cuantosGrandes_;
+            rango += *p >= desde_ && *p <= hasta_;
         }
+        return {largo + latin1 * std::size_t(pesoLatin1_) + grandes * std::size_t(pesoGrandes_) +
+                    rango * std::size_t(pesoRango_),
+                latin1 + grandes + rango};
     }
-    return r;
-}
+
+#ifdef VELMORA_SSE2
+    static __m128i Byte(char16_t c) { return _mm_set1_epi8(char(c - 129)); }
+#endif
+
+    int pesoLatin1_ = 0;
+    int pesoGrandes_ = 0;
+    int pesoRango_ = 0;
+    char16_t grandes_[6]{};
+    int cuantosGrandes_ = 0;
+    char16_t desde_ = 0;
+    char16_t hasta_ = 0;
+};
 
 // At most two bits set.
 inline bool Pocas(unsigned marcas)
@@ -416,7 +482,7 @@ std::u16string CodificaCon(std::u16string_view origen, std::u16string_view suelt
 {
     const char16_t *const inicio = origen.data();
     const char16_t *const fin = inicio + origen.size();
-    const Recuento recuento = Cuenta<N>(inicio, fin, sueltos, tabla);
+    const Recuento recuento = Medida(tabla).Mide(inicio, fin);
     // Dense: on average two or more characters to change in every sixteen.
     const bool denso = recuento.Cambian * 8 >= origen.size();
     const Clases<N> clases(sueltos);

@@ -191,6 +191,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Memoria{"prose_numeric", 0, 59, Prosa}, Memoria{"only_blanks_grow_sixfold", 0, 16, u" "},
                     Memoria{"only_latin1_grows_eightfold", 0, 0, u"\u00b1\u00bc"},
                     Memoria{"only_lf_vanishes", 0, 2, u"\n"}, Memoria{"nothing_to_change", 0, 63, u"abc\u20ac"},
+                    Memoria{"unchanged_signs_beside_reserved_ones", 0, 10, u"0123456789=,.;:!()"},
+                    Memoria{"unchanged_signs_with_numeric_references", 0, 59, u"0123456789=,.;:!()"},
                     Memoria{"back_to_text", 1, 18, u"El ni&ntilde;o&nbsp;&lt;b&gt;&amp;<BR>\r\n"},
                     Memoria{"back_to_text_unchanged", 1, 18, u"plain text"},
                     Memoria{"other_mode", 2, 63, Prosa}),
