@@ -139,19 +139,24 @@ inline std::ptrdiff_t SumaBytes(__m128i v)
 
 // The result, built without zero-filling it first: reserved once to a bound,
 // then appended block by block from a buffer small enough to stay in cache.
+// Blocks of 8 KB or more are appended faster (as one string move, which need
+// not read the destination first), hence the sizes of the input blocks.
 class Salida {
 public:
-    static constexpr std::size_t Entrada = 1024;  // input characters per block
+    static constexpr std::size_t Texto = 4096;  // input characters per block to HTML
+    static constexpr std::size_t HTML = 16384;  // input characters per block to text
 
     explicit Salida(std::size_t cota) { texto_.reserve(cota); }
 
     char16_t *Bloque() { return bloque_.data(); }
     void Anade(const char16_t *fin) { texto_.append(bloque_.data(), std::size_t(fin - bloque_.data())); }
-    std::u16string Texto() && { return std::move(texto_); }
+    std::u16string Resultado() && { return std::move(texto_); }
 
 private:
     std::u16string texto_;
-    std::array<char16_t, 8 * Entrada + 64> bloque_;  // 8: the longest replacement; 64: slack for wide stores
+    // 8: the longest replacement; 64: room for stores of sixteen characters
+    // and for what decoding holds back or reads ahead.
+    std::array<char16_t, std::max(8 * Texto, HTML) + 64> bloque_;
 };
 
 // ---- Text to HTML --------------------------------------------------------
@@ -489,11 +494,11 @@ std::u16string CodificaCon(std::u16string_view origen, std::u16string_view suelt
 
     Salida salida(recuento.Cota);
     for (const char16_t *p = inicio; p != fin;) {
-        const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::Entrada);
+        const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::Texto);
         salida.Anade(MapeaTramo<N>(p, tope, fin, salida.Bloque(), clases, tabla, denso));
         p = tope;
     }
-    return std::move(salida).Texto();
+    return std::move(salida).Resultado();
 }
 
 std::u16string Codifica(std::u16string_view origen, int opciones)
@@ -666,7 +671,7 @@ public:
         const Buscador disparador({u'&', saltos_ ? u'<' : u'&'});
         while (p != fin) {
             // A block may end a few characters late: shortcuts look ahead.
-            const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::Entrada);
+            const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::HTML);
             w_ = salida.Bloque();
             while (p < tope && !Ocioso())
                 Pasa(0, *p++);
@@ -922,7 +927,7 @@ std::u16string Decodifica(std::u16string_view origen, int opciones)
     // Every operation of this direction shortens or keeps the text.
     Salida salida(origen.size());
     Decodificador(opciones).Convierte(origen.data(), origen.data() + origen.size(), salida);
-    return std::move(salida).Texto();
+    return std::move(salida).Resultado();
 }
 
 }  // namespace

@@ -255,7 +255,10 @@ std::string Escapa(const std::u16string &s)
 // between the engine's blocks are all crossed.
 std::u16string TextoLargo(std::mt19937 &azar)
 {
-    const std::size_t largo = std::uniform_int_distribution<std::size_t>(900, 4200)(azar);
+    // Mostly a few thousand characters; one in five long enough to cross
+    // the seams of the larger blocks too.
+    const std::size_t largo = azar() % 5 == 0 ? std::uniform_int_distribution<std::size_t>(4000, 20000)(azar)
+                                              : std::uniform_int_distribution<std::size_t>(900, 4200)(azar);
     const int densidad = int(azar() % 4);  // 0: pieces only ... 3: mostly plain runs
     std::u16string texto;
     while (texto.size() < largo) {
