@@ -149,6 +149,23 @@ public:
     explicit Salida(std::size_t cota) { texto_.reserve(cota); }
 
     char16_t *Bloque() { return bloque_.data(); }
+
+    // Before appending the block that ends at fin: if it would not fit, moves
+    // the result once to a new reserve of exactly what is written, this block
+    // and resto() for what is left (a fresh string, so that it is not rounded
+    // up to twice the old reserve).
+    template <typename F>
+    void Asegura(const char16_t *fin, F resto)
+    {
+        const std::size_t bloque = std::size_t(fin - bloque_.data());
+        if (texto_.size() + bloque <= texto_.capacity())
+            return;
+        std::u16string mayor;
+        mayor.reserve(texto_.size() + bloque + resto());
+        mayor.append(texto_);
+        texto_.swap(mayor);
+    }
+
     void Anade(const char16_t *fin) { texto_.append(bloque_.data(), std::size_t(fin - bloque_.data())); }
     std::u16string Resultado() && { return std::move(texto_); }
 
@@ -482,20 +499,51 @@ char16_t *MapeaTramo(const char16_t *p, const char16_t *const tope, [[maybe_unus
     return w;
 }
 
+// The first reserve, and whether the text is dense (on average two or more
+// characters to change in every sixteen).
+//
+// With line breaks on, LF vanishes and the result may be shorter than the
+// input, so the whole text is measured. Without them nothing shrinks, so the
+// result is at least n long, and a reserve of up to 4 n keeps input plus
+// reserve below three times input plus result. That leaves room to guess
+// from the first characters and spare the long text a pass: if a block then
+// does not fit, the rest of the text is measured and the result moved once
+// to a reserve that holds it all (see Salida::Asegura).
+struct Plan {
+    std::size_t Reserva = 0;
+    bool Denso = false;
+    bool Exacto = false;  // Reserva is a bound, not a guess
+};
+
+Plan Planea(const char16_t *inicio, const char16_t *fin, const TablaCodificacion &tabla, bool encoge)
+{
+    constexpr std::size_t Muestra = 65536;
+    const std::size_t n = std::size_t(fin - inicio);
+    if (encoge || n <= 2 * Muestra) {
+        const Recuento r = Medida(tabla).Mide(inicio, fin);
+        return {r.Cota, r.Cambian * 8 >= n, true};
+    }
+    const Recuento r = Medida(tabla).Mide(inicio, inicio + Muestra);
+    const std::size_t crece = (r.Cota - Muestra) * (n / Muestra + 1);  // the sample's growth, scaled up
+    return {std::min(n + crece + crece / 16 + 1024, 4 * n), r.Cambian * 8 >= Muestra, false};
+}
+
 template <int N>
-std::u16string CodificaCon(std::u16string_view origen, std::u16string_view sueltos, const TablaCodificacion &tabla)
+std::u16string CodificaCon(std::u16string_view origen, std::u16string_view sueltos, const TablaCodificacion &tabla,
+                           bool encoge)
 {
     const char16_t *const inicio = origen.data();
     const char16_t *const fin = inicio + origen.size();
-    const Recuento recuento = Medida(tabla).Mide(inicio, fin);
-    // Dense: on average two or more characters to change in every sixteen.
-    const bool denso = recuento.Cambian * 8 >= origen.size();
+    const Plan plan = Planea(inicio, fin, tabla, encoge);
     const Clases<N> clases(sueltos);
 
-    Salida salida(recuento.Cota);
+    Salida salida(plan.Reserva);
     for (const char16_t *p = inicio; p != fin;) {
         const char16_t *tope = p + std::min<std::size_t>(std::size_t(fin - p), Salida::Texto);
-        salida.Anade(MapeaTramo<N>(p, tope, fin, salida.Bloque(), clases, tabla, denso));
+        char16_t *hecho = MapeaTramo<N>(p, tope, fin, salida.Bloque(), clases, tabla, plan.Denso);
+        if (!plan.Exacto)
+            salida.Asegura(hecho, [&] { return Medida(tabla).Mide(tope, fin).Cota; });
+        salida.Anade(hecho);
         p = tope;
     }
     return std::move(salida).Resultado();
@@ -505,16 +553,17 @@ std::u16string Codifica(std::u16string_view origen, int opciones)
 {
     const TablaCodificacion tabla(opciones);
     const std::u16string sueltos = tabla.Sueltos();
+    const bool encoge = opciones & OpcionSaltos;  // LF vanishes
     // One instance per number of single codes keeps their tests in registers.
     switch (sueltos.size()) {
-    case 0: return CodificaCon<0>(origen, sueltos, tabla);
-    case 1: return CodificaCon<1>(origen, sueltos, tabla);
-    case 2: return CodificaCon<2>(origen, sueltos, tabla);
-    case 3: return CodificaCon<3>(origen, sueltos, tabla);
-    case 4: return CodificaCon<4>(origen, sueltos, tabla);
-    case 5: return CodificaCon<5>(origen, sueltos, tabla);
-    case 6: return CodificaCon<6>(origen, sueltos, tabla);
-    default: return CodificaCon<7>(origen, sueltos, tabla);
+    case 0: return CodificaCon<0>(origen, sueltos, tabla, encoge);
+    case 1: return CodificaCon<1>(origen, sueltos, tabla, encoge);
+    case 2: return CodificaCon<2>(origen, sueltos, tabla, encoge);
+    case 3: return CodificaCon<3>(origen, sueltos, tabla, encoge);
+    case 4: return CodificaCon<4>(origen, sueltos, tabla, encoge);
+    case 5: return CodificaCon<5>(origen, sueltos, tabla, encoge);
+    case 6: return CodificaCon<6>(origen, sueltos, tabla, encoge);
+    default: return CodificaCon<7>(origen, sueltos, tabla, encoge);
     }
 }
 
