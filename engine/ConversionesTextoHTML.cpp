@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 
@@ -234,12 +235,15 @@ public:
     // lengths alone, so it need not wait for the store before it.
     char16_t *EscribeCuatro(const char16_t *p, char16_t *w) const
     {
-        const std::uint32_t a = Largo(p[0]), ab = a + Largo(p[1]), abc = ab + Largo(p[2]);
-        Guarda(p[0], w);
-        Guarda(p[1], w + a);
-        Guarda(p[2], w + ab);
-        Guarda(p[3], w + abc);
-        return w + (abc + Largo(p[3]));
+        std::uint64_t x;  // the four in one load
+        std::memcpy(&x, p, sizeof x);
+        const auto c = [x](int i) { return char16_t(x >> (16 * i)); };
+        const std::uint32_t a = Largo(c(0)), ab = a + Largo(c(1)), abc = ab + Largo(c(2));
+        Guarda(c(0), w);
+        Guarda(c(1), w + a);
+        Guarda(c(2), w + ab);
+        Guarda(c(3), w + abc);
+        return w + (abc + Largo(c(3)));
     }
 
 private:
