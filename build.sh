@@ -72,14 +72,19 @@ fuzz() {
     rm -rf "$corpus" "$registro"
 }
 
-prueba() { # build-dir
-    ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
+prueba() { # build-dir log
+    ctest --test-dir "$1" --output-on-failure -j "$(nproc)" 2>&1 | tee "$2"
 }
 
+registros=$(mktemp -d)
 fuzz
 compila build-asan -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-prueba build-asan
+prueba build-asan "$registros/asan"
 compila build -DCMAKE_BUILD_TYPE=Release
 echo "== Tests"
-prueba build
+prueba build "$registros/normal"
+echo "== Summary"
+echo "sanitized: $(grep 'tests passed' "$registros/asan")"
+grep 'tests passed' "$registros/normal"
+rm -rf "$registros"
