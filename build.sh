@@ -17,8 +17,8 @@ run | test) ;;
     ;;
 esac
 
-paquetes=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev)
-[ "$accion" = test ] && paquetes+=(clang)
+paquetes=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev)
+[ "$accion" = test ] && paquetes+=(libgtest-dev libbenchmark-dev clang)
 
 instala() {
     local faltan=()
@@ -47,7 +47,7 @@ compila() { # build-dir, cmake options...
 }
 
 if [ "$accion" = run ]; then
-    compila build -DCMAKE_BUILD_TYPE=Release
+    compila build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF
     exec build/ui/velmora
 fi
 
@@ -78,10 +78,10 @@ prueba() { # build-dir log
 
 registros=$(mktemp -d)
 fuzz
-compila build-asan -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+compila build-asan -DVELMORA_SANITIZE=ON -DVELMORA_TESTS=ON -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 prueba build-asan "$registros/asan"
-compila build -DCMAKE_BUILD_TYPE=Release
+compila build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=ON -DVELMORA_BENCH=ON
 echo "== Tests"
 prueba build "$registros/normal"
 echo "== Summary"
