@@ -19,25 +19,7 @@ constexpr std::array<char16_t, 32> Cp1252Alto{
     u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178',  // 98-9F
 };
 
-std::u16string_view QuitaBlancos(std::u16string_view texto)
-{
-    const auto inicio = texto.find_first_not_of(u' ');
-    if (inicio == std::u16string_view::npos) {
-        return {};
-    }
-    return texto.substr(inicio, texto.find_last_not_of(u' ') - inicio + 1);
-}
-
-// The trimmed text before (parte 0) or after (parte 1) the first '='.
-std::u16string ParteDeLinea(std::u16string_view linea, int parte)
-{
-    const auto recortada = QuitaBlancos(linea);
-    const auto igual = recortada.find(u'=');
-    if (recortada.size() < 2 || igual == std::u16string_view::npos) {
-        return {};
-    }
-    return std::u16string(QuitaBlancos(parte == 0 ? recortada.substr(0, igual) : recortada.substr(igual + 1)));
-}
+}  // namespace
 
 char16_t Minuscula(char16_t c)
 {
@@ -52,6 +34,8 @@ char16_t Minuscula(char16_t c)
     default: return c;
     }
 }
+
+namespace {
 
 // Byte of one UTF-16 unit, or '?' when the code page has no place for it.
 char ByteWindows1252(char16_t c)
@@ -167,15 +151,35 @@ private:
 
 }  // namespace
 
-std::u16string LeeEtiqueta(std::u16string linea) { return ParteDeLinea(linea, 0); }
+std::u16string LeeEtiqueta(std::u16string linea) { return std::u16string(ParteDeLinea<char16_t>(linea, 0)); }
 
-std::u16string LeeContenido(std::u16string linea) { return ParteDeLinea(linea, 1); }
+std::u16string LeeContenido(std::u16string linea) { return std::u16string(ParteDeLinea<char16_t>(linea, 1)); }
 
-bool LeeSiNo(std::u16string valor)
+bool IgualEnMinusculas(std::u16string_view texto, std::u16string_view minusculas)
 {
-    const auto v = Minusculas(std::move(valor));
-    return v == u"si" || v == u"s\u00ED" || v == u"yes" || v == u"on";
+    return texto.size() == minusculas.size() &&
+           std::equal(texto.begin(), texto.end(), minusculas.begin(),
+                      [](char16_t a, char16_t b) { return Minuscula(a) == b; });
 }
+
+bool IgualEnMinusculas(std::string_view bytes, std::u16string_view minusculas)
+{
+    return bytes.size() == minusculas.size() &&
+           std::equal(bytes.begin(), bytes.end(), minusculas.begin(),
+                      [](char a, char16_t b) { return Minuscula(CaracterWindows1252(a)) == b; });
+}
+
+bool LeeSiNo(std::u16string valor) { return EsSi(std::u16string_view(valor)); }
+
+template <class Texto>
+bool EsSi(Texto valor)
+{
+    using namespace std::string_view_literals;
+    return IgualEnMinusculas(valor, u"si"sv) || IgualEnMinusculas(valor, u"s\u00ED"sv) ||
+           IgualEnMinusculas(valor, u"yes"sv) || IgualEnMinusculas(valor, u"on"sv);
+}
+template bool EsSi(std::u16string_view);
+template bool EsSi(std::string_view);
 
 std::u16string EscribeSiNo(bool valor) { return valor ? u"Si" : u"No"; }
 
@@ -187,26 +191,22 @@ std::u16string Minusculas(std::u16string texto)
 
 double LeeMedida(std::u16string_view valor) { return LectorNumero(valor).Lee(); }
 
-std::vector<std::u16string> Lineas(std::u16string_view texto)
-{
-    std::vector<std::u16string> lineas;
-    while (!texto.empty()) {
-        const auto cr = std::min(texto.find(u'\r'), texto.size());
-        lineas.emplace_back(texto.substr(0, cr));
-        const bool crlf = cr + 1 < texto.size() && texto[cr + 1] == u'\n';
-        texto.remove_prefix(std::min(texto.size(), cr + (crlf ? 2 : 1)));
-    }
-    return lineas;
-}
-
 std::u16string DesdeWindows1252(std::string_view bytes)
 {
     std::u16string texto(bytes.size(), u'\0');
-    std::transform(bytes.begin(), bytes.end(), texto.begin(), [](char b) {
-        const auto u = static_cast<unsigned char>(b);
-        return u >= 0x80 && u <= 0x9F ? Cp1252Alto[u - 0x80] : char16_t(u);
-    });
+    DesdeWindows1252(bytes, texto.data());
     return texto;
+}
+
+char16_t *DesdeWindows1252(std::string_view bytes, char16_t *destino)
+{
+    return std::transform(bytes.begin(), bytes.end(), destino, CaracterWindows1252);
+}
+
+char16_t CaracterWindows1252(char byte)
+{
+    const auto u = static_cast<unsigned char>(byte);
+    return u >= 0x80 && u <= 0x9F ? Cp1252Alto[u - 0x80] : char16_t(u);
 }
 
 std::string AWindows1252(std::u16string_view texto)

@@ -1,7 +1,7 @@
 #pragma once
 
-// The line functions of the settings file Velmora.cfg: splitting, keys and
-// values, yes words, sizes, and its 8-bit code page. Standard library only;
+// The line functions of the settings file Velmora.cfg: keys and values, yes
+// words, sizes, and its 8-bit code page. Standard library only;
 // every function is pure and re-entrant. The window opens, reads and writes
 // the file; these functions only turn its bytes into settings and back.
 //
@@ -10,7 +10,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace Configuracion {
 
@@ -25,9 +24,36 @@ std::u16string LeeEtiqueta(std::u16string linea);
 // blanks at either end; it may contain '='. Empty in the same cases as the key.
 std::u16string LeeContenido(std::u16string linea);
 
+// The key (parte 0) or the value (parte 1) of a line, as LeeEtiqueta and
+// LeeContenido give them, as a view into the line. Windows-1252 has one byte
+// per character, so a line of the file's bytes splits exactly as its text:
+// the reader of whole files works on bytes, without a copy per line.
+template <class Caracter>
+std::basic_string_view<Caracter> ParteDeLinea(std::basic_string_view<Caracter> linea, int parte)
+{
+    const auto quitaBlancos = [](std::basic_string_view<Caracter> texto) {
+        const auto inicio = texto.find_first_not_of(Caracter(' '));
+        return inicio == texto.npos ? texto.substr(0, 0)
+                                    : texto.substr(inicio, texto.find_last_not_of(Caracter(' ')) - inicio + 1);
+    };
+    const auto recortada = quitaBlancos(linea);
+    const auto igual = recortada.find(Caracter('='));
+    if (recortada.size() < 2 || igual == recortada.npos)
+        return {};
+    return quitaBlancos(parte == 0 ? recortada.substr(0, igual) : recortada.substr(igual + 1));
+}
+
+// Whether Minusculas of the text (or of the Windows-1252 bytes) equals
+// `minusculas`, without making it.
+bool IgualEnMinusculas(std::u16string_view texto, std::u16string_view minusculas);
+bool IgualEnMinusculas(std::string_view bytes, std::u16string_view minusculas);
+
 // True when the lower-cased value is exactly "si", "sí", "yes" or "on".
 // No trimming: u" si" and u"si\t" are false.
 bool LeeSiNo(std::u16string valor);
+// The same without a copy, on text or on Windows-1252 bytes.
+template <class Texto>
+bool EsSi(Texto valor);
 
 // u"Si" for true, u"No" for false.
 std::u16string EscribeSiNo(bool valor);
@@ -35,6 +61,7 @@ std::u16string EscribeSiNo(bool valor);
 // Lower-cases A-Z, the Latin-1 capitals U+00C0-U+00DE except U+00D7, and the
 // Windows-1252 capitals U+0160, U+0152, U+017D, U+0178; every other unit is kept.
 std::u16string Minusculas(std::u16string texto);
+char16_t Minuscula(char16_t c);
 
 // The leading number of a size value, floored: optional sign, digits, optional
 // '.' and digits, optional 'E'/'e' with optional sign and digits. Spaces, tabs
@@ -46,14 +73,12 @@ std::u16string Minusculas(std::u16string texto);
 // Example: u"9 000.9abc" gives 9000, u"-0.5" gives -1, u"1e999999999999" +infinity.
 double LeeMedida(std::u16string_view valor);
 
-// The lines of the decoded file. A line ends at CR, or at CR LF (the LF is
-// dropped); a lone LF stays inside its line. A last line without a terminator
-// still counts; an empty text has no lines, and a final CR adds no empty line.
-std::vector<std::u16string> Lineas(std::u16string_view texto);
-
 // Windows-1252 bytes to UTF-16. Never fails: the five bytes the code page leaves
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the code points of the same value.
 std::u16string DesdeWindows1252(std::string_view bytes);
+// The same into destino, which has room for bytes.size() units; returns the end.
+char16_t *DesdeWindows1252(std::string_view bytes, char16_t *destino);
+char16_t CaracterWindows1252(char byte);
 
 // UTF-16 to Windows-1252, the inverse of DesdeWindows1252 (so every byte makes
 // the round trip). A character the code page cannot hold becomes one '?'; a

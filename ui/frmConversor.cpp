@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -561,9 +562,9 @@ QString frmConversor::ModoActual() const
 {
     QString modo;
     if (mnuTextoaHTML->isChecked())
-        modo = QStringLiteral("Texto a HTML");
+        modo = Q(Configuracion::Modos[0]);
     if (mnuHTMLaTexto->isChecked())
-        modo = QStringLiteral("HTML a Texto");
+        modo = Q(Configuracion::Modos[1]);
     return modo;
 }
 
@@ -589,86 +590,75 @@ void frmConversor::LeeConfiguracion()
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly))
         return;
-    const QByteArray bytes = archivo.readAll();
-    archivo.close();
-    const auto texto = Configuracion::DesdeWindows1252({bytes.constData(), std::size_t(bytes.size())});
-    for (const std::u16string &linea : Configuracion::Lineas(texto))
-        AplicaLinea(linea);
+    Configuracion::Lector lector(MarcasActuales(), [this](Configuracion::Aviso aviso) {
+        Mensaje(QMessageBox::Warning, Titulo, Q(Configuracion::TextoAviso(aviso)));
+    });
+    // A piece at a time, so that a huge file costs time, not memory.
+    QByteArray trozo(1 << 16, Qt::Uninitialized);
+    for (qint64 leidos; (leidos = archivo.read(trozo.data(), trozo.size())) > 0;)
+        lector.Anade({trozo.constData(), std::size_t(leidos)});
+    PoneMarcas(lector.Termina());
 }
 
-// Applies one line of the settings file at once, as the file is read.
-void frmConversor::AplicaLinea(const std::u16string &linea)
+QList<QAction *> frmConversor::ItemsIdioma() const { return {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish}; }
+
+QAction *frmConversor::ItemOpcion(const Opciones::Opcion &opcion) const
 {
-    using namespace Configuracion;
-    const std::u16string clave = Minusculas(LeeEtiqueta(linea));
-    const std::u16string valor = LeeContenido(linea);
+    return findChild<QAction *>(QString::fromUtf8(opcion.Item.data(), qsizetype(opcion.Item.size())));
+}
 
-    const std::pair<std::u16string_view, QAction *> idiomas[] = {
-        {u"castellano", mnuCastellano}, {u"catalán", mnuCatalán}, {u"galego", MnuGallego}, {u"english", mnuEnglish}};
-    const std::pair<std::u16string_view, QAction *> modos[] = {{u"texto a html", mnuTextoaHTML},
-                                                                {u"html a texto", mnuHTMLaTexto}};
-    const std::pair<std::u16string_view, QAction *> opciones[] = {
-        {u"unicode", mnuUnicode}, {u"entidadeshtml", mnuEntidadesHtml}, {u"saltos", mnuSaltos},
-        {u"solocr", mnuSoloCR},   {u"espacios", mnuEspacios},           {u"crtrasbr", mnuCRtrasBR}};
+Configuracion::Marcas frmConversor::MarcasActuales() const
+{
+    Configuracion::Marcas marcas;
+    for (std::size_t i = 0; i < marcas.Idiomas.size(); ++i)
+        marcas.Idiomas[i] = ItemsIdioma()[qsizetype(i)]->isChecked();
+    marcas.Modos = {mnuTextoaHTML->isChecked(), mnuHTMLaTexto->isChecked()};
+    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
+        marcas.Opciones[i] = ItemOpcion(Opciones::Tabla[i])->isChecked();
+    return marcas;
+}
 
-    // Only the default's mark is removed first, so two marked items can remain.
-    const auto marca = [&](const auto &tabla, QAction *porDefecto, const char *aviso) {
-        porDefecto->setChecked(false);
-        const std::u16string nombre = Minusculas(valor);
-        const auto item = std::find_if(std::begin(tabla), std::end(tabla), [&](const auto &f) { return f.first == nombre; });
-        if (item != std::end(tabla)) {
-            item->second->setChecked(true);
-            return;
-        }
-        Mensaje(QMessageBox::Warning, Titulo, QLatin1String(aviso));
-        porDefecto->setChecked(true);
-    };
-
-    if (clave == u"idioma") {
-        marca(idiomas, mnuCastellano, "Idioma no reconocido en Velmora.cfg");
-    } else if (clave == u"modo") {
-        marca(modos, mnuTextoaHTML, "Modo no reconocido en Velmora.cfg");
-    } else if (clave == u"ancho") {
-        PoneTamanoExterior({LeeMedida(valor), TamanoExterior().height()});
-    } else if (clave == u"alto") {
-        PoneTamanoExterior({TamanoExterior().width(), LeeMedida(valor)});
-    } else {
-        const auto opcion = std::find_if(std::begin(opciones), std::end(opciones),
-                                         [&](const auto &f) { return f.first == clave; });
-        if (opcion != std::end(opciones))
-            opcion->second->setChecked(LeeSiNo(valor));
+void frmConversor::PoneMarcas(const Configuracion::Marcas &marcas)
+{
+    for (std::size_t i = 0; i < marcas.Idiomas.size(); ++i)
+        ItemsIdioma()[qsizetype(i)]->setChecked(marcas.Idiomas[i]);
+    mnuTextoaHTML->setChecked(marcas.Modos[0]);
+    mnuHTMLaTexto->setChecked(marcas.Modos[1]);
+    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
+        ItemOpcion(Opciones::Tabla[i])->setChecked(marcas.Opciones[i]);
+    if (marcas.Ancho || marcas.Alto) {
+        const QSizeF actual = TamanoExterior();
+        PoneTamanoExterior({marcas.Ancho.value_or(actual.width()), marcas.Alto.value_or(actual.height())});
     }
 }
 
 // Written whole at every close, through a temporary file that replaces the old
-// one only when complete. A folder that cannot be written is given up on.
+// one only when complete; where the folder takes no new file, the old file is
+// rewritten in place. Only a regular file is replaced, and a link is followed
+// to it, as editors do: a device or a pipe of that name is left alone.
 void frmConversor::GuardaConfiguracion() const
 {
-    QSaveFile archivo(RutaConfiguracion());
+    const QFileInfo info(RutaConfiguracion());
+    if (info.exists() && !info.isFile())
+        return;
+    const QString destino = !info.isSymLink() ? info.filePath()
+                            : info.exists()   ? info.canonicalFilePath()
+                                              : info.symLinkTarget();
+    Configuracion::Guardado guardado{U16(IdiomaActual()), U16(ModoActual()), {}, 0, 0};
+    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
+        guardado.Opciones[i] = ItemOpcion(Opciones::Tabla[i])->isChecked();
+    const QSizeF tamano = TamanoExterior();
+    guardado.Ancho = tamano.width();
+    guardado.Alto = tamano.height();
+    const std::string bytes = Configuracion::Escribe(guardado);
+
+    QSaveFile archivo(destino);
+    archivo.setDirectWriteFallback(true);
     if (!archivo.open(QIODevice::WriteOnly))
         return;
-    const auto siNo = [](const QAction *item) { return Q(Configuracion::EscribeSiNo(item->isChecked())); };
-    const QSizeF tamano = TamanoExterior();
-    const std::pair<std::u16string_view, QString> lineas[] = {
-        {u"Idioma", IdiomaActual()},
-        {u"Modo", ModoActual()},
-        {u"Unicode", siNo(mnuUnicode)},
-        {u"EntidadesHTML", siNo(mnuEntidadesHtml)},
-        {u"Saltos", siNo(mnuSaltos)},
-        {u"SoloCR", siNo(mnuSoloCR)},
-        {u"Espacios", siNo(mnuEspacios)},
-        {u"CRtrasBR", siNo(mnuCRtrasBR)},
-        {u"Ancho", QString::number(qint64(tamano.width()))},
-        {u"Alto", QString::number(qint64(tamano.height()))},
-    };
-    bool escrito = true;
-    for (const auto &[clave, valor] : lineas) {
-        const std::string linea = Configuracion::EscribeLinea(clave, U16(valor));
-        escrito = escrito && archivo.write(linea.data(), qint64(linea.size())) == qint64(linea.size());
-    }
     // commit() overlooks a write that fails while it flushes the buffer (disk
     // full, size limit) and would put a cut file in place of the old one.
-    if (escrito && archivo.flush())
+    if (archivo.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && archivo.flush())
         archivo.commit();
     else
         archivo.cancelWriting();

@@ -4,6 +4,8 @@
 // and the menus. The menu check marks are the only place where the direction,
 // the options and the language are kept while the program runs.
 
+#include "ArchivoConfiguracion.h"
+
 #include <QMainWindow>
 #include <QMessageBox>
 
@@ -51,7 +53,10 @@ private:
     void ActualizaIdioma();
     void LeeConfiguracion();
     void GuardaConfiguracion() const;
-    void AplicaLinea(const std::u16string &linea);
+    QList<QAction *> ItemsIdioma() const;
+    QAction *ItemOpcion(const Opciones::Opcion &opcion) const;
+    Configuracion::Marcas MarcasActuales() const;
+    void PoneMarcas(const Configuracion::Marcas &marcas);
     void Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto);
     void MuestraResultado(const QString &resultado);
 

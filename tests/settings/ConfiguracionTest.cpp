@@ -6,7 +6,6 @@
 #include <limits>
 #include <set>
 #include <string>
-#include <vector>
 
 using namespace Configuracion;
 
@@ -139,34 +138,6 @@ TEST(ConfiguracionMedida, FiftyMillionDigitsReadInOnePass)
 {
     EXPECT_EQ(LeeMedida(Cifras(50'000'000, u'7')), Infinito);
     EXPECT_EQ(LeeMedida(Cifras(50'000'000, u'0') + u"12.5"), 12);
-}
-
-// --- Lines ------------------------------------------------------------------
-
-class PartirArchivo : public testing::TestWithParam<Fila<std::vector<std::u16string>>> {};
-
-TEST_P(PartirArchivo, FileSplitsIntoItsLines) { EXPECT_EQ(Lineas(GetParam().entrada), GetParam().esperado); }
-
-using Varias = std::vector<std::u16string>;
-
-INSTANTIATE_TEST_SUITE_P(
-    Configuracion, PartirArchivo,
-    testing::Values(
-        Fila<Varias>{"empty_file_has_no_lines", u"", {}},
-        Fila<Varias>{"last_line_needs_no_terminator", u"a\rb", {u"a", u"b"}},
-        Fila<Varias>{"cr_lf_ends_a_line_once", u"a\r\nb\r\n", {u"a", u"b"}},
-        Fila<Varias>{"trailing_cr_adds_no_empty_line", u"a\r", {u"a"}},
-        Fila<Varias>{"two_crs_make_an_empty_line", u"a\r\r", {u"a", u""}},
-        Fila<Varias>{"lone_lf_stays_in_the_line", u"a\nb\rc", {u"a\nb", u"c"}},
-        Fila<Varias>{"lf_cr_keeps_the_lf", u"a\n\rb", {u"a\n", u"b"}},
-        Fila<Varias>{"lf_only_file_is_one_line", u"Idioma=English\nAlto=6000\n", {u"Idioma=English\nAlto=6000\n"}}),
-    NombreFila<Varias>);
-
-TEST(ConfiguracionLineas, FiftyMillionUnitLineIsOneLine)
-{
-    const auto lineas = Lineas(Cifras(50'000'000, u'x') + u"\r\n");
-    ASSERT_EQ(lineas.size(), 1u);
-    EXPECT_EQ(lineas[0].size(), 50'000'000u);
 }
 
 // --- Code page ----------------------------------------------------------------

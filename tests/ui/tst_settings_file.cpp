@@ -4,9 +4,13 @@
 #include "Ayudas.h"
 
 
+#include <QTemporaryDir>
+
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace Ayudas;
@@ -46,7 +50,10 @@ private slots:
     void sizeLinesNeverEndTheProgram_data();
     void sizeLinesNeverEndTheProgram();
     void fiftyMegabyteLineIsReadWithoutTrouble();
-    void folderInPlaceOfTheFileCountsAsAbsent();
+    void somethingElseInPlaceOfTheFileIsLeftAlone_data();
+    void somethingElseInPlaceOfTheFileIsLeftAlone();
+    void closeFollowsALinkToItsFile();
+    void readOnlyFolderGetsTheFileRewrittenInPlace();
     void closeWritesTheTenLinesAndTheNextStartReadsThem_data();
     void closeWritesTheTenLinesAndTheNextStartReadsThem();
     void closeReplacesWhateverTheFileHeld();
@@ -264,25 +271,97 @@ void SettingsFileTest::fiftyMegabyteLineIsReadWithoutTrouble()
     BorraConfiguracion();
 }
 
-void SettingsFileTest::folderInPlaceOfTheFileCountsAsAbsent()
+void SettingsFileTest::somethingElseInPlaceOfTheFileIsLeftAlone_data()
 {
-    QVERIFY(QDir().mkpath(RutaConfiguracion()));
-    QFile dentro(RutaConfiguracion() + QStringLiteral("/Idioma=English"));
-    QVERIFY(dentro.open(QIODevice::WriteOnly));
-    dentro.close();
+    QTest::addColumn<QString>("que");
+    QTest::newRow("a folder counts as absent and stays") << "folder";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a FIFO is neither read, which would hang, nor replaced") << "fifo";
+#endif
+}
+
+void SettingsFileTest::somethingElseInPlaceOfTheFileIsLeftAlone()
+{
+    QFETCH(QString, que);
+    const QString ruta = RutaConfiguracion();
+    if (que == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(ruta));
+        QFile dentro(ruta + QStringLiteral("/Idioma=English"));
+        QVERIFY(dentro.open(QIODevice::WriteOnly));
+    }
+#ifdef Q_OS_UNIX
+    if (que == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(ruta).constData(), 0644), 0);
+#endif
 
     CierraAvisos avisos;
-    frmConversor ventana;
-    Muestra(&ventana);
-    QCOMPARE(Marcados(&ventana), PorDefecto);
-    QCOMPARE(ventana.TamanoExterior(), Diseno);
-
-    // Closing cannot replace a folder; it gives up silently and the folder stays.
-    Pulsa(Boton(&ventana, "cmdCerrar"));
-    QVERIFY(!ventana.isVisible());
-    QVERIFY(QFileInfo(RutaConfiguracion()).isDir());
-    QVERIFY(QFileInfo::exists(dentro.fileName()));
+    {
+        frmConversor ventana;
+        Muestra(&ventana);
+        QCOMPARE(Marcados(&ventana), PorDefecto);
+        QCOMPARE(ventana.TamanoExterior(), Diseno);
+        // Closing cannot replace it; it gives up silently.
+        Pulsa(Boton(&ventana, "cmdCerrar"));
+        QVERIFY(!ventana.isVisible());
+    }
+    const QFileInfo despues(ruta);
+    QVERIFY(despues.exists() && !despues.isFile());
     QCOMPARE(avisos.Textos(), QStringList());
+    QFile::remove(ruta);
+    QDir(ruta).removeRecursively();
+}
+
+void SettingsFileTest::closeFollowsALinkToItsFile()
+{
+#ifdef Q_OS_UNIX
+    const QString ruta = RutaConfiguracion();
+    QTemporaryDir otra;
+    const QString destino = otra.filePath(QStringLiteral("guardado.cfg"));
+    QFile archivo(destino);
+    QVERIFY(archivo.open(QIODevice::WriteOnly));
+    QVERIFY(archivo.write("Idioma=English\r\n") > 0);
+    archivo.close();
+    QVERIFY(archivo.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(QFile::link(destino, ruta));
+
+    CierraAvisos avisos;
+    {
+        frmConversor ventana;
+        QCOMPARE(Marcados(&ventana), QStringList({"mnuTextoaHTML", "mnuCRtrasBR", "mnuEnglish"}));
+        Item(&ventana, "MnuGallego")->trigger();
+        ventana.close();
+    }
+    // The link stays a link; its target holds the new lines and keeps its rights.
+    QVERIFY(QFileInfo(ruta).isSymLink());
+    QVERIFY(archivo.open(QIODevice::ReadOnly));
+    QVERIFY(archivo.readAll().startsWith("Idioma=Galego\r\n"));
+    QCOMPARE(archivo.permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(avisos.Textos(), QStringList());
+    QFile::remove(ruta);
+#else
+    QSKIP("Symbolic links are a Unix matter here");
+#endif
+}
+
+void SettingsFileTest::readOnlyFolderGetsTheFileRewrittenInPlace()
+{
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0)
+        QSKIP("Root writes into a read-only folder anyway; run the window tests as another user to see this");
+    QVERIFY(EscribeConfiguracion("Idioma=Galego\r\n"));
+    const QString carpeta = QCoreApplication::applicationDirPath();
+    const QFile::Permissions antes = QFileInfo(carpeta).permissions();
+    QVERIFY(QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner));
+    {
+        frmConversor ventana;
+        Item(&ventana, "mnuEnglish")->trigger();
+        ventana.close();
+    }
+    QFile::setPermissions(carpeta, antes);
+    QVERIFY(LeeConfiguracionEscrita().startsWith("Idioma=English\r\n"));
+#else
+    QSKIP("Needs Unix folder permissions");
+#endif
 }
 
 void SettingsFileTest::closeWritesTheTenLinesAndTheNextStartReadsThem_data()
