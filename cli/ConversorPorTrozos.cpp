@@ -109,8 +109,10 @@ bool EmpiezaPorSaltoHecho(std::u16string_view texto)
 // '&'; the reference steps only make '&', '<', '>', '"' and Latin-1 letters.
 // So a cut before k is safe when
 //   - texto[k] is in no pattern: it is never matched nor replaced;
-//   - no '&' or '<' lies among the MargenCorte units before k: the longest
-//     match, three spelled-out "<BR>" and a line break, is shorter than that;
+//   - no '&' or '<' lies among the MargenCorte units before k: a match is
+//     made of references, "<BR>" spelled in some way (28 units at most) and
+//     at most three line-break units after one, so each of its units is
+//     fewer than 32 after one of its own '&' or '<';
 //   - texto[k] is '&' or '<', so no reference or blank straddles the cut,
 //     and, with option 2, no "<BR>" step does either. One could in two ways:
 //     the left could end in "<BR" and the right start with '>'; or the left
