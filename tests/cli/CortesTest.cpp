@@ -42,11 +42,11 @@ std::u16string TextoDe(std::mt19937 &azar, const std::u16string_view (&piezas)[N
 std::size_t Repeticiones()
 {
     const char *valor = std::getenv("VELMORA_CORTES");
-    return valor ? std::strtoul(valor, nullptr, 10) : 150;
+    return valor ? std::strtoul(valor, nullptr, 10) : 400;
 }
 
-// Set VELMORA_CORTES to try more texts by hand (about 5,000,000 cuts for each 1,000).
-TEST(CorteSeguro, EveryCutItAllowsGivesTheWholeResultForEveryOptionWord)
+// Set VELMORA_CORTES to try more texts by hand (about 1,500,000 cuts for each 1,000).
+TEST(CorteSeguro, EveryCutItAllowsGivesTheWholeResult)
 {
     const unsigned semilla = 20240611;
     std::mt19937 azar(semilla);
@@ -54,7 +54,9 @@ TEST(CorteSeguro, EveryCutItAllowsGivesTheWholeResultForEveryOptionWord)
     for (std::size_t n = Repeticiones(), i = 0; i < n; ++i) {
         const std::u16string texto = i % 2 ? TextoDe(azar, Hostiles) : TextoDe(azar, Etiquetas);
         for (const std::int16_t modo : {ConversionesTextoHTML::TextoAHTML, ConversionesTextoHTML::HTMLATexto}) {
-            for (std::int16_t opciones = 0; opciones < 64; ++opciones) {
+            // Text to HTML maps each character alone: a few words stand for all.
+            const std::int16_t paso = modo == ConversionesTextoHTML::TextoAHTML ? 7 : 1;
+            for (std::int16_t opciones = 0; opciones < 64; opciones = std::int16_t(opciones + paso)) {
                 const std::u16string entero = ConvierteTextoHTML(texto, modo, opciones);
                 for (std::size_t k = 1; k < texto.size(); ++k) {
                     if (!CorteSeguro(texto, k, modo, opciones))
