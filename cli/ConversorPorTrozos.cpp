@@ -16,7 +16,130 @@ bool EsLetraODigito(char16_t c)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
+// Every pattern of HTML to text is made of these.
+bool EnPatrones(char16_t c)
+{
+    return EsLetraODigito(c) || c == u'&' || c == u';' || c == u'#' || c == u'<' || c == u'>' || c == CR || c == LF;
+}
+
+// The raw spellings that the reference steps turn into '<' or '>': the sign
+// itself, or a reference whose '&' may itself come from "&amp;", "&#38;" or
+// "&amp;#38;". At most 13 units.
+constexpr std::u16string_view Ampersands[] = {u"&", u"&amp;", u"&#38;", u"&amp;#38;"};
+
+std::size_t LargoDeSigno(std::u16string_view texto, char16_t signo)
+{
+    if (!texto.empty() && texto[0] == signo)
+        return 1;
+    const std::u16string_view nombre = signo == u'<' ? u"lt;" : u"gt;";
+    const std::u16string_view numero = signo == u'<' ? u"#60;" : u"#62;";
+    for (const std::u16string_view amp : Ampersands) {
+        if (!texto.starts_with(amp))
+            continue;
+        const std::u16string_view resto = texto.substr(amp.size());
+        if (resto.starts_with(nombre))
+            return amp.size() + nombre.size();
+        if (resto.starts_with(numero))
+            return amp.size() + numero.size();
+    }
+    return 0;
+}
+
+bool EmpiezaPorSigno(std::u16string_view texto, char16_t signo) { return LargoDeSigno(texto, signo) != 0; }
+
+bool TerminaEnSigno(std::u16string_view texto, char16_t signo)
+{
+    for (std::size_t largo = 1; largo <= 13 && largo <= texto.size(); ++largo) {
+        if (LargoDeSigno(texto.substr(texto.size() - largo), signo) == largo)
+            return true;
+    }
+    return false;
+}
+
+// Length of the spelling of "<BR>" that texto starts with, or 0.
+std::size_t LargoDeEtiqueta(std::u16string_view texto)
+{
+    const std::size_t abre = LargoDeSigno(texto, u'<');
+    if (abre == 0 || texto.substr(abre, 2) != u"BR")
+        return 0;
+    const std::size_t cierra = LargoDeSigno(texto.substr(abre + 2), u'>');
+    return cierra == 0 ? 0 : abre + 2 + cierra;
+}
+
+bool EmpiezaPorSalto(std::u16string_view texto) { return !texto.empty() && (texto[0] == CR || texto[0] == LF); }
+
+// Whether texto could end with what the reference steps turn into "<BR".
+bool TerminaEnEtiquetaAbierta(std::u16string_view texto)
+{
+    return texto.ends_with(u"BR") && TerminaEnSigno(texto.substr(0, texto.size() - 2), u'<');
+}
+
+// Whether texto could end with what the reference steps turn into "<BR>".
+bool TerminaEnEtiqueta(std::u16string_view texto)
+{
+    for (std::size_t largo = 1; largo <= 13 && largo <= texto.size(); ++largo) {
+        const std::size_t resto = texto.size() - largo;
+        if (LargoDeSigno(texto.substr(resto), u'>') == largo && TerminaEnEtiquetaAbierta(texto.substr(0, resto)))
+            return true;
+    }
+    return false;
+}
+
+// Whether the line-break steps may turn the start of texto into a line
+// break before "<BR>" CR is replaced: a "<BR>" that is followed by a line
+// break, or by a second "<BR>" and a line break, written in any spelling.
+bool EmpiezaPorSaltoHecho(std::u16string_view texto)
+{
+    const std::size_t una = LargoDeEtiqueta(texto);
+    if (una == 0)
+        return false;
+    const std::size_t otra = LargoDeEtiqueta(texto.substr(una));
+    return EmpiezaPorSalto(texto.substr(una)) || (otra != 0 && EmpiezaPorSalto(texto.substr(una + otra)));
+}
+
 }  // namespace
+
+// Text to HTML maps every character on its own: any cut will do.
+//
+// HTML to text is, in effect, this chain of replace-alls, none of whose
+// patterns overlaps itself: "&amp;" -> '&'; "&#38;" -> '&'; every other
+// reference of the table in one pass; with option 2 the four "<BR>" steps;
+// with option 16 "&nbsp;" -> ' '. A cut changes nothing when no match of any
+// step straddles it. Every pattern starts with '&' or '<' and has no other
+// '&'; the reference steps only make '&', '<', '>', '"' and Latin-1 letters.
+// So a cut before k is safe when
+//   - texto[k] is in no pattern: it is never matched nor replaced;
+//   - no '&' or '<' lies among the MargenCorte units before k: a match is
+//     made of references, "<BR>" spelled in some way (28 units at most) and
+//     at most three line-break units after one, so each of its units is
+//     fewer than 32 after one of its own '&' or '<';
+//   - texto[k] is '&' or '<', so no reference or blank straddles the cut,
+//     and, with option 2, no "<BR>" step does either. One could in two ways:
+//     the left could end in "<BR" and the right start with '>'; or the left
+//     could end in "<BR>" while the first steps turn the right's first "<BR>"
+//     into a line break, which "<BR>" CR then swallows together with the
+//     left's tag. That needs the right to start with "<BR>" and a line break,
+//     or with two "<BR>" and a line break. Each sign is checked in every
+//     spelling the reference steps decode it from.
+bool CorteSeguro(std::u16string_view texto, std::size_t k, std::int16_t modo, std::int16_t opciones)
+{
+    const char16_t c = texto[k];
+    if (k == 0 || (c >= 0xDC00 && c <= 0xDFFF))
+        return false;  // may be the second half of a surrogate pair
+    if (modo != ConversionesTextoHTML::HTMLATexto || !EnPatrones(c))
+        return true;
+    const std::u16string_view izquierda = texto.substr(k - std::min(k, MargenCorte), std::min(k, MargenCorte));
+    if (izquierda.find_first_of(u"&<") == std::u16string_view::npos)
+        return true;
+    if (c != u'&' && c != u'<')
+        return false;
+    if ((opciones & ConversionesTextoHTML::OpcionSaltos) == 0)
+        return true;
+    const std::u16string_view derecha = texto.substr(k, MargenCorte);
+    if (TerminaEnEtiquetaAbierta(izquierda) && EmpiezaPorSigno(derecha, u'>'))
+        return false;
+    return !(TerminaEnEtiqueta(izquierda) && EmpiezaPorSaltoHecho(derecha));
+}
 
 ConversorPorTrozos::ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe, std::size_t trozo)
     : ajustes_(ajustes), escribe_(std::move(escribe)), trozo_(std::max<std::size_t>(trozo, 1)),
@@ -78,27 +201,21 @@ void ConversorPorTrozos::Normaliza(std::u16string_view decodificado)
     largo_ += std::size_t(w - inicio);
 }
 
-bool ConversorPorTrozos::SeguroAntes(char16_t c) const
-{
-    if (c >= 0xDC00 && c <= 0xDFFF)
-        return false;  // may be the second half of a surrogate pair
-    if (ajustes_.Modo == ConversionesTextoHTML::TextoAHTML)
-        return true;
-    return !(EsLetraODigito(c) || c == u'&' || c == u';' || c == u'#' || c == u'<' || c == u'>' || c == CR ||
-             c == LF);
-}
-
-// The last place of texto_ where it can be cut, 0 if none. Each search
-// starts where the last failed one ended, so a text without such a place
+// The last place of texto_ where it can be cut, 0 if none. Only places with
+// MargenCorte units after them are judged, so a judgement is final, and each
+// search starts where the last failed one ended: a text without such a place
 // is not searched again and again.
 std::size_t ConversorPorTrozos::BuscaCorte()
 {
-    const std::size_t desde = std::max<std::size_t>(buscado_, 1);
-    for (std::size_t k = largo_; k-- > desde;) {
-        if (SeguroAntes(texto_[k]))
+    if (largo_ <= MargenCorte)
+        return 0;
+    const std::size_t hasta = largo_ - MargenCorte;
+    const std::u16string_view texto(texto_.data(), largo_);
+    for (std::size_t k = hasta + 1; k-- > std::max<std::size_t>(buscado_, 1);) {
+        if (CorteSeguro(texto, k, ajustes_.Modo, ajustes_.Opciones))
             return k;
     }
-    buscado_ = largo_;
+    buscado_ = hasta + 1;
     return 0;
 }
 

@@ -3,13 +3,9 @@
 // Converts one input as it is read, a piece at a time, and gives exactly the
 // bytes that converting the whole input at once would give.
 //
-// Text to HTML maps every character on its own, so the text can be cut
-// anywhere. HTML to text cascades, but all its patterns are made of '&', ';',
-// '#', ASCII letters and digits, '<', '>', CR and LF, and each replacement is
-// one character or a line break: a character outside that set is never matched
-// nor removed, so no match and no cascade crosses it, and a cut just before it
-// changes nothing. Neither direction is cut inside a surrogate pair, so that
-// the encoder always sees whole characters.
+// The text is converted in pieces cut where CorteSeguro allows, so memory
+// stays bounded whatever the shape of the input. Neither direction is cut
+// inside a surrogate pair, so that the encoder always sees whole characters.
 
 #include "Codificaciones.h"
 #include "ConversionesTextoHTML.h"
@@ -30,6 +26,14 @@ struct Ajustes {
     bool SaltosLF = false;  // each CR LF of the result is written as LF
 };
 
+// Units CorteSeguro reads on each side of a cut.
+constexpr std::size_t MargenCorte = 64;
+
+// Whether converting texto[0, k) and texto[k, end) apart gives exactly what
+// converting texto whole gives, for any text that may follow texto[k +
+// MargenCorte - 1]. Reads texto[k - MargenCorte, k + MargenCorte) at most.
+bool CorteSeguro(std::u16string_view texto, std::size_t k, std::int16_t modo, std::int16_t opciones);
+
 class ConversorPorTrozos {
 public:
     using Escritor = std::function<void(std::string_view)>;
@@ -46,7 +50,6 @@ public:
 private:
     bool SoloCRLF(std::size_t desde) const;
     void Normaliza(std::u16string_view decodificado);
-    bool SeguroAntes(char16_t c) const;
     std::size_t BuscaCorte();
     void Convierte(std::size_t hasta, bool ultimo);
     std::u16string_view PasaALF(std::u16string_view resultado, bool ultimo);

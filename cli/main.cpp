@@ -1,22 +1,14 @@
 // velmora-convert: the conversion engine of Velmora for files, pipes and scripts.
 
+#include "Archivos.h"
 #include "ConversorPorTrozos.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <filesystem>
-#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -43,15 +35,16 @@ Reads each FILE in turn (standard input when there is none, or for -).
   --lf              write each CR LF of the result as LF
   --exact           pass line breaks on untouched (by default LF, CR LF
                     and CR all reach the conversion as CR LF)
-  -o OUT            write to OUT, replaced only once all went well
+  -o OUT            write to OUT (- for standard output); a file is
+                    replaced only once all went well, a device or FIFO
+                    is written to
   --help            show this help
   --version         show the version
 
 Exit status: 0 done, 1 file error, 2 bad usage or invalid input.
 )";
 
-constexpr std::size_t Bloque = std::size_t(1) << 17;   // bytes read at a time
-constexpr std::size_t BloqueGuardado = 32 * Bloque;  // of standard input kept
+constexpr std::size_t Bloque = std::size_t(1) << 17;  // bytes read at a time
 
 // A reason to stop: main prints the message and exits with Estado.
 struct Fallo {
@@ -83,10 +76,6 @@ constexpr std::array<Marca, 6> Marcas{{
 }};
 
 [[noreturn]] void ErrorDeUso(const std::string &mensaje) { throw Fallo{2, mensaje, true}; }
-
-std::string NombreVisible(const std::string &nombre) { return nombre == "-" ? "(standard input)" : nombre; }
-
-[[noreturn]] void FalloES(const std::string &nombre) { throw Fallo{1, NombreVisible(nombre) + ": " + std::strerror(errno)}; }
 
 std::int16_t LeePalabra(std::string_view texto)
 {
@@ -163,182 +152,35 @@ Pedido LeeArgumentos(int argc, char **argv)
     return pedido;
 }
 
-// Closes the descriptor however the block is left.
-struct Descriptor {
-    int Fd;
-    ~Descriptor()
-    {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-};
-
-int Abre(const std::string &nombre)
+// Each input on its own, so that no reference straddles two of them.
+void Convierte(const std::string &nombre, const Ajustes &ajustes, Salida &salida)
 {
-    const int fd = ::open(nombre.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        FalloES(nombre);
-    return fd;
-}
-
-// Standard input is read once and kept, since it may have to be read twice;
-// in blocks, so that a large input is never copied whole to grow.
-const std::vector<std::string> &EntradaEstandar()
-{
-    static std::optional<std::vector<std::string>> leida;
-    if (leida)
-        return *leida;
-    std::vector<std::string> &bloques = leida.emplace();
-    for (ssize_t n = 1; n != 0;) {
-        if (bloques.empty() || bloques.back().size() + Bloque > BloqueGuardado)
-            bloques.emplace_back().reserve(BloqueGuardado);
-        std::string &bloque = bloques.back();
-        const std::size_t antes = bloque.size();
-        bloque.resize(antes + Bloque);
-        n = ::read(STDIN_FILENO, bloque.data() + antes, Bloque);
-        bloque.resize(antes + std::size_t(std::max<ssize_t>(n, 0)));
-        if (n < 0 && errno != EINTR)
-            FalloES("-");
-    }
-    return bloques;
-}
-
-void LeeEntrada(const std::string &nombre, const std::function<void(std::string_view)> &usa)
-{
-    if (nombre == "-") {
-        for (const std::string_view bloque : EntradaEstandar()) {
-            for (std::size_t i = 0; i < bloque.size(); i += Bloque)
-                usa(bloque.substr(i, Bloque));
-        }
-        return;
-    }
-    const Descriptor entrada{Abre(nombre)};
+    Entrada entrada(nombre);
+    ConversorPorTrozos conversor(ajustes, [&](std::string_view bytes) { salida.Escribe(bytes); });
     std::string bloque(Bloque, '\0');
-    for (ssize_t n; (n = ::read(entrada.Fd, bloque.data(), Bloque)) != 0;) {
-        if (n < 0 && errno != EINTR)
-            FalloES(nombre);
-        if (n > 0)
-            usa(std::string_view(bloque.data(), std::size_t(n)));
-    }
-}
-
-void EscribeTodo(int fd, std::string_view bytes, const std::string &nombre)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno != EINTR)
-            FalloES(nombre);
-        bytes.remove_prefix(std::size_t(std::max<ssize_t>(n, 0)));
-    }
-}
-
-// Invalid input becomes a failure that names the input.
-void ConNombre(const std::string &nombre, const std::function<void()> &haz)
-{
     try {
-        haz();
+        while (const std::size_t n = entrada.Lee(bloque.data(), bloque.size()))
+            conversor.Anade({bloque.data(), n});
+        conversor.Termina();
     } catch (const EntradaInvalida &e) {
         throw Fallo{2, NombreVisible(nombre) + ": " + e.what()};
     }
 }
 
-void Valida(const std::string &nombre, Codificacion juego)
-{
-    if (juego == Codificacion::Latin1) {
-        // Every byte is a character: only whether the file opens.
-        if (nombre != "-")
-            Descriptor{Abre(nombre)};
-        return;
-    }
-    Decodificador decodificador(juego);
-    std::u16string descartado(Bloque + 2, u'\0');
-    LeeEntrada(nombre, [&](std::string_view bytes) { decodificador.Decodifica(bytes, descartado.data()); });
-    decodificador.Termina();
-}
-
-// Each input on its own, so that no reference straddles two of them.
-void ConvierteTodas(const Pedido &pedido, const ConversorPorTrozos::Escritor &escribe)
-{
-    for (const std::string &nombre : pedido.Entradas) {
-        ConNombre(nombre, [&] {
-            ConversorPorTrozos conversor(pedido.Conversion, escribe);
-            LeeEntrada(nombre, [&](std::string_view bytes) { conversor.Anade(bytes); });
-            conversor.Termina();
-        });
-    }
-}
-
-mode_t MascaraActual()
-{
-    const mode_t mascara = ::umask(0);
-    ::umask(mascara);
-    return mascara;
-}
-
-// OUT is written in full to a temporary file beside it, flushed to disk and
-// renamed over it; until then, and on any failure, OUT stays as it was.
-class SalidaAtomica {
-public:
-    explicit SalidaAtomica(std::string destino) : destino_(std::move(destino))
-    {
-        const std::filesystem::path ruta(destino_);
-        temporal_ = (ruta.parent_path() / ("." + ruta.filename().string() + ".XXXXXX")).string();
-        fd_ = ::mkstemp(temporal_.data());
-        if (fd_ < 0) {
-            temporal_.clear();
-            FalloES(destino_);
-        }
-        struct stat anterior {};
-        const bool existe = ::stat(destino_.c_str(), &anterior) == 0;
-        ::fchmod(fd_, existe ? anterior.st_mode & 07777 : 0666 & ~MascaraActual());
-    }
-
-    SalidaAtomica(const SalidaAtomica &) = delete;
-    SalidaAtomica &operator=(const SalidaAtomica &) = delete;
-
-    ~SalidaAtomica()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        if (!temporal_.empty())
-            ::unlink(temporal_.c_str());
-    }
-
-    void Escribe(std::string_view bytes) { EscribeTodo(fd_, bytes, destino_); }
-
-    void Confirma()
-    {
-        if (::fsync(fd_) != 0 || ::close(std::exchange(fd_, -1)) != 0)
-            FalloES(destino_);
-        if (::rename(temporal_.c_str(), destino_.c_str()) != 0)
-            FalloES(destino_);
-        temporal_.clear();
-    }
-
-private:
-    std::string destino_;
-    std::string temporal_;
-    int fd_ = -1;
-};
-
 int Ejecuta(Pedido pedido)
 {
     if (pedido.Ayuda || pedido.Version) {
-        std::cout << (pedido.Ayuda ? Uso : "velmora-convert " VELMORA_VERSION "\n");
+        EscribeEnSalidaEstandar(pedido.Ayuda ? Uso : "velmora-convert " VELMORA_VERSION "\n");
         return 0;
     }
     if (pedido.Entradas.empty())
         pedido.Entradas.emplace_back("-");
-    if (pedido.Salida) {
-        SalidaAtomica salida(*pedido.Salida);
-        ConvierteTodas(pedido, [&](std::string_view bytes) { salida.Escribe(bytes); });
-        salida.Confirma();
-        return 0;
-    }
-    // Nothing may reach standard output before every input is known to be valid.
+    // Every input is read once, into the spool; nothing reaches the destination
+    // before all of them are known to be valid.
+    Salida salida(pedido.Salida.value_or("-"));
     for (const std::string &nombre : pedido.Entradas)
-        ConNombre(nombre, [&] { Valida(nombre, pedido.Conversion.Juego); });
-    ConvierteTodas(pedido, [](std::string_view bytes) { EscribeTodo(STDOUT_FILENO, bytes, "(standard output)"); });
+        Convierte(nombre, pedido.Conversion, salida);
+    salida.Confirma();
     return 0;
 }
 
@@ -346,8 +188,12 @@ int Ejecuta(Pedido pedido)
 
 int main(int argc, char **argv)
 {
+    ReservaDescriptoresEstandar();
     try {
         return Ejecuta(LeeArgumentos(argc, argv));
+    } catch (const FalloDeArchivo &fallo) {
+        std::cerr << "velmora-convert: " << fallo.what() << '\n';
+        return 1;
     } catch (const Fallo &fallo) {
         std::cerr << "velmora-convert: " << fallo.Mensaje << '\n' << (fallo.ConUso ? Uso : "");
         return fallo.Estado;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -160,6 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
     Codificaciones, Casos,
     testing::Values(
         Caso{"utf8_by_default", {}, "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80", "&eacute;\xe2\x82\xac\xf0\x9f\x98\x80"},
+        Caso{"utf8_shortest_forms_at_their_lower_edges", {}, "\xc2\x80\xe0\xa0\x80\xf0\x90\x80\x80",
+             "\xc2\x80\xe0\xa0\x80\xf0\x90\x80\x80"},
         Caso{"utf8_to_text", {"--to-text"}, "&eacute;&#255;", "\xc3\xa9\xc3\xbf"},
         Caso{"windows1252", {"--encoding", "windows-1252"}, "\xe9\x80\x9f\xa0", "&eacute;\x80\x9f\xa0"},
         Caso{"windows1252_to_text", {"--encoding=windows-1252", "--to-text"}, "&eacute;\x80", "\xe9\x80"},
@@ -186,6 +189,11 @@ TEST_P(Invalidas, FailWithStatus2NamingFileAndOffsetAndWriteNothing)
     EXPECT_EQ(r.Salida, "");
     EXPECT_EQ(r.Errores, "velmora-convert: bad.txt: " + c.Mensaje + "\n");
 
+    const Resultado entrada = Ejecuta({"--encoding", c.Juego, "ok.txt", "-"}, c.Bytes);
+    EXPECT_EQ(entrada.Estado, 2);
+    EXPECT_EQ(entrada.Salida.size(), 0u) << "invalid standard input reached standard output";
+    EXPECT_EQ(entrada.Errores, "velmora-convert: (standard input): " + c.Mensaje + "\n");
+
     Escribe("out.txt", "before");
     EXPECT_EQ(Ejecuta({"--encoding", c.Juego, "ok.txt", "bad.txt", "-o", "out.txt"}).Estado, 2);
     EXPECT_EQ(Lee("out.txt"), "before");
@@ -199,6 +207,11 @@ INSTANTIATE_TEST_SUITE_P(
         Invalida{"utf8_overlong_two_bytes", "utf-8", "ab\xc0\xaf", "invalid UTF-8 at byte offset 2"},
         Invalida{"utf8_overlong_three_bytes", "utf-8", "\xe0\x80\xaf", "invalid UTF-8 at byte offset 0"},
         Invalida{"utf8_overlong_four_bytes", "utf-8", "x\xf0\x80\x80\xaf", "invalid UTF-8 at byte offset 1"},
+        Invalida{"utf8_overlong_two_bytes_at_the_upper_edge", "utf-8", "\xc1\xbf", "invalid UTF-8 at byte offset 0"},
+        Invalida{"utf8_overlong_three_bytes_at_the_upper_edge", "utf-8", "a\xe0\x9f\xbf",
+                 "invalid UTF-8 at byte offset 1"},
+        Invalida{"utf8_overlong_four_bytes_at_the_upper_edge", "utf-8", "\xf0\x8f\xbf\xbf",
+                 "invalid UTF-8 at byte offset 0"},
         Invalida{"utf8_encoded_surrogate", "utf-8", "\xed\xa0\x80", "invalid UTF-8 at byte offset 0"},
         Invalida{"utf8_above_u10ffff", "utf-8", "\xf4\x90\x80\x80", "invalid UTF-8 at byte offset 0"},
         Invalida{"utf8_stray_continuation", "utf-8", "abc\x80", "invalid UTF-8 at byte offset 3"},
@@ -206,6 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
         Invalida{"utf8_never_valid_byte", "utf-8", "\xff", "invalid UTF-8 at byte offset 0"},
         Invalida{"utf8_offset_past_first_read", "utf-8", std::string(300000, 'a') + "\xfe",
                  "invalid UTF-8 at byte offset 300000"},
+        Invalida{"utf8_after_several_converted_pieces", "utf-8", std::string(1 << 20, 'x') + "\xc0\x80",
+                 "invalid UTF-8 at byte offset 1048576"},
         Invalida{"utf8_cut_short_at_end", "utf-8", "ab\xe2\x82", "incomplete UTF-8 sequence at byte offset 2"},
         Invalida{"windows1252_0x81", "windows-1252", "a\x81", "byte 0x81 is undefined in windows-1252 at byte offset 1"},
         Invalida{"windows1252_0x8d", "windows-1252", "\x8d", "byte 0x8D is undefined in windows-1252 at byte offset 0"},
@@ -271,6 +286,148 @@ TEST(Archivos, IoErrorsFailWithStatus1NamingTheFile)
         EXPECT_TRUE(r.Errores.starts_with("velmora-convert: (standard output): ")) << r.Errores;
     }
 }
+
+enum class Quien { Cualquiera, SinPrivilegios, Root };
+
+// A scene in a shell: the script runs in a folder of its own, with $VC the
+// tool, and what it prints is compared. Rows about permissions run as an
+// unprivileged user (nobody, when the suite runs as root); rows that need
+// root are skipped without it. A script may print "SKIP reason".
+struct Escena {
+    const char *Nombre;
+    Quien Usuario;
+    const char *Guion;
+    std::string Esperado;
+};
+class Escenas : public testing::TestWithParam<Escena> {};
+
+TEST_P(Escenas, ShellSeesTheExpectedFilesAndStatus)
+{
+    const Escena &e = GetParam();
+    const bool root = ::geteuid() == 0;
+    if (e.Usuario == Quien::Root && !root)
+        GTEST_SKIP() << "needs root (mknod, chown)";
+    const fs::path carpeta = Carpeta() / e.Nombre, guion = Carpeta() / (std::string(e.Nombre) + ".sh");
+    fs::create_directory(carpeta);
+    Escribe(guion, e.Guion);
+    std::string orden = "cd '" + carpeta.string() + "' && VC='" VELMORA_CONVERT "' ";
+    if (e.Usuario == Quien::SinPrivilegios && root) {
+        fs::permissions(Carpeta(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+        fs::permissions(guion, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        ASSERT_EQ(::chown(carpeta.c_str(), 65534, 65534), 0);
+        orden += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    }
+    orden += "bash '" + guion.string() + "' > '" + guion.string() + ".out' 2> '" + guion.string() + ".err'";
+    ASSERT_EQ(std::system(orden.c_str()), 0) << e.Guion;
+    const std::string salida = Lee(guion.string() + ".out");
+    if (salida.starts_with("SKIP"))
+        GTEST_SKIP() << salida;
+    EXPECT_EQ(salida, e.Esperado) << e.Guion << '\n' << Lee(guion.string() + ".err");
+}
+
+// Each input is read once, whatever it is.
+INSTANTIATE_TEST_SUITE_P(
+    Entradas, Escenas,
+    testing::Values(
+        Escena{"process_substitution_is_read_once", Quien::Cualquiera,
+               R"sh("$VC" <(printf 'caf\xc3\xa9\n'); echo "rc=$?")sh", "caf&eacute;\r\nrc=0\n"},
+        Escena{"dev_stdin_from_a_pipe_is_read_once", Quien::Cualquiera,
+               R"sh(printf 'caf\xc3\xa9\n' | "$VC" /dev/stdin; echo "rc=$?")sh", "caf&eacute;\r\nrc=0\n"},
+        Escena{"named_fifo_input_does_not_hang", Quien::Cualquiera,
+               R"sh(mkfifo in; printf 'caf\xc3\xa9' > in & "$VC" in -o out.txt; echo "rc=$? $(cat out.txt)")sh",
+               "rc=0 caf&eacute;\n"},
+        Escena{"standard_input_named_twice_is_read_once", Quien::Cualquiera,
+               R"sh(printf 'a<' | "$VC" --reserved - -; echo " rc=$?")sh", "a&lt; rc=0\n"},
+        Escena{"invalid_input_after_a_large_valid_one_writes_nothing", Quien::Cualquiera,
+               R"sh(head -c 3000000 /dev/zero | tr '\0' a > big.txt; printf '\xff' > bad.txt
+cat big.txt bad.txt | "$VC" > out.txt 2> err; echo "rc=$? $(wc -c < out.txt)"; cat err)sh",
+               "rc=2 0\nvelmora-convert: (standard input): invalid UTF-8 at byte offset 3000000\n"}),
+    PorNombre);
+
+// -o replaces only regular files, at their real location, and only when the
+// user may write them; -o - is standard output.
+INSTANTIATE_TEST_SUITE_P(
+    Destinos, Escenas,
+    testing::Values(
+        Escena{"device_is_written_not_replaced", Quien::Root,
+               R"sh(mknod nul c 1 3; printf x | "$VC" -o nul; echo "rc=$? $(stat -c %F nul)")sh",
+               "rc=0 character special file\n"},
+        Escena{"fifo_reader_gets_the_result_and_the_fifo_stays", Quien::Cualquiera,
+               R"sh(mkfifo out; cat out > got & printf 'caf\xc3\xa9' | "$VC" -o out; echo "rc=$?"; wait
+echo "$(stat -c %F out) $(cat got)")sh",
+               "rc=0\nfifo caf&eacute;\n"},
+        Escena{"socket_is_refused_and_kept", Quien::Cualquiera,
+               R"sh(python3 -c "import socket; socket.socket(socket.AF_UNIX).bind('sock')" || { echo SKIP no python3; exit; }
+printf x | "$VC" -o sock 2> err; echo "rc=$? $(stat -c %F sock)"; cat err)sh",
+               "rc=1 socket\nvelmora-convert: sock: No such device or address\n"},
+        Escena{"symlink_keeps_pointing_at_its_replaced_target", Quien::Cualquiera,
+               R"sh(mkdir sub; echo old > sub/real.txt; chmod 640 sub/real.txt; ln -s real.txt sub/link
+printf '\xc3\xa9' | "$VC" -o sub/link; echo "rc=$?"; [ -L sub/link ] && echo link
+stat -c %a sub/real.txt; cat sub/real.txt; echo; ls -A . sub)sh",
+               "rc=0\nlink\n640\n&eacute;\n.:\nsub\n\nsub:\nlink\nreal.txt\n"},
+        Escena{"dangling_symlink_gets_its_target_made", Quien::Cualquiera,
+               R"sh(ln -s made.txt link; printf '\xc3\xa9' | "$VC" -o link; echo "rc=$?"; [ -L link ] && cat made.txt)sh",
+               "rc=0\n&eacute;"},
+        Escena{"replaced_file_keeps_its_owner_and_mode", Quien::Root,
+               R"sh(echo old > f.txt; chown 65534:65534 f.txt; chmod 604 f.txt; printf x | "$VC" -o f.txt
+stat -c '%u:%g %a' f.txt)sh",
+               "65534:65534 604\n"},
+        Escena{"read_only_file_is_refused", Quien::SinPrivilegios,
+               R"sh(echo old > ro.txt; chmod 444 ro.txt; printf x | "$VC" -o ro.txt 2> err; echo "rc=$? $(cat ro.txt)"; cat err)sh",
+               "rc=1 old\nvelmora-convert: ro.txt: Permission denied\n"},
+        Escena{"file_in_a_read_only_folder_is_rewritten_in_place", Quien::SinPrivilegios,
+               R"sh(printf 'older and longer' > f.txt; chmod 640 f.txt; chmod 555 .
+printf '\xc3\xa9' | "$VC" -o f.txt; echo "rc=$? $(cat f.txt) $(stat -c %a f.txt)"; ls -A; chmod 755 .)sh",
+               "rc=0 &eacute; 640\nf.txt\n"},
+        Escena{"new_file_in_a_read_only_folder_is_refused", Quien::SinPrivilegios,
+               R"sh(chmod 555 .; printf x | "$VC" -o new.txt 2>&1; echo "rc=$?"; ls -A; chmod 755 .)sh",
+               "velmora-convert: new.txt: Permission denied\nrc=1\n"},
+        Escena{"folder_is_refused", Quien::Cualquiera,
+               R"sh(mkdir d; printf x | "$VC" -o d 2> err; echo "rc=$?"; cat err)sh",
+               "rc=1\nvelmora-convert: d: Is a directory\n"},
+        Escena{"dash_is_standard_output", Quien::Cualquiera,
+               R"sh(printf '\xc3\xa9' | "$VC" -o -; echo " rc=$?"; ls -A)sh", "&eacute; rc=0\n"},
+        Escena{"temporary_file_is_made_beside_the_destination_not_in_tmpdir", Quien::Cualquiera,
+               R"sh(printf x | TMPDIR="$PWD/missing" "$VC" -o out.txt; echo "rc=$? $(cat out.txt)"
+printf y | TMPDIR="$PWD/missing" "$VC"; echo " rc=$?")sh",
+               "rc=0 x\ny rc=0\n"},
+        Escena{"destination_on_another_filesystem", Quien::Cualquiera,
+               R"sh(d=$(mktemp -d /dev/shm/velmora-convert-XXXXXX) || { echo SKIP no /dev/shm; exit; }
+[ "$(stat -c %d "$d")" != "$(stat -c %d .)" ] || { rm -r "$d"; echo SKIP same filesystem; exit; }
+printf x | TMPDIR="$PWD" "$VC" -o "$d/out.txt"; echo "rc=$? $(cat "$d/out.txt")"; ls -A "$d"; rm -r "$d")sh",
+               "rc=0 x\nout.txt\n"}),
+    PorNombre);
+
+// Every write is checked; an interrupted -o leaves the old file and nothing else.
+INSTANTIATE_TEST_SUITE_P(
+    Fallos, Escenas,
+    testing::Values(
+        Escena{"help_into_a_full_device_fails", Quien::Cualquiera,
+               R"sh("$VC" --help > /dev/full 2> err; echo "rc=$?"; cat err)sh",
+               "rc=1\nvelmora-convert: (standard output): No space left on device\n"},
+        Escena{"version_into_a_full_device_fails", Quien::Cualquiera,
+               R"sh("$VC" --version > /dev/full 2> err; echo "rc=$?"; cat err)sh",
+               "rc=1\nvelmora-convert: (standard output): No space left on device\n"},
+        Escena{"closed_standard_output_fails", Quien::Cualquiera,
+               R"sh(printf x | "$VC" >&- 2> err; echo "rc=$?"; cat err)sh",
+               "rc=1\nvelmora-convert: (standard output): Bad file descriptor\n"},
+        Escena{"sigterm_during_output_leaves_nothing", Quien::Cualquiera,
+               R"sh(set -m; echo old > out.txt; mkfifo in; "$VC" -o out.txt < in & pid=$!; exec 3> in
+head -c 1000000 /dev/zero | tr '\0' a >&3; kill -TERM $pid; wait $pid; echo "rc=$?"; ls -A; cat out.txt)sh",
+               "rc=143\nin\nout.txt\nold\n"},
+        Escena{"sighup_during_output_leaves_nothing", Quien::Cualquiera,
+               R"sh(set -m; echo old > out.txt; mkfifo in; "$VC" -o out.txt < in & pid=$!; exec 3> in
+head -c 1000000 /dev/zero | tr '\0' a >&3; kill -HUP $pid; wait $pid; echo "rc=$?"; ls -A; cat out.txt)sh",
+               "rc=129\nin\nout.txt\nold\n"},
+        Escena{"sigint_during_output_of_a_new_file_leaves_nothing", Quien::Cualquiera,
+               R"sh(set -m; mkfifo in; "$VC" -o out.txt < in & pid=$!; exec 3> in
+head -c 1000000 /dev/zero | tr '\0' a >&3; kill -INT $pid; wait $pid; echo "rc=$?"; ls -A)sh",
+               "rc=130\nin\n"},
+        Escena{"sigkill_during_output_leaves_nothing", Quien::Cualquiera,
+               R"sh(set -m; echo old > out.txt; mkfifo in; "$VC" -o out.txt < in & pid=$!; exec 3> in
+head -c 1000000 /dev/zero | tr '\0' a >&3; kill -KILL $pid; wait $pid; echo "rc=$?"; ls -A; cat out.txt)sh",
+               "rc=137\nin\nout.txt\nold\n"}),
+    PorNombre);
 
 struct Uso {
     const char *Nombre;
