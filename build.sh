@@ -20,7 +20,7 @@ esac
 
 paquetes=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev)
 [ "$accion" = test ] && paquetes+=(libgtest-dev libbenchmark-dev clang
-    g++-mingw-w64-x86-64-posix googletest wine wine64)
+    g++-mingw-w64-x86-64-posix googletest wine wine64 desktop-file-utils appstream groff-base)
 
 instala() {
     local faltan=()
