@@ -8,6 +8,10 @@ if(NOT CMAKE_CROSSCOMPILING)
   return()
 endif()
 
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+if(NOT EXISTS ${VELMORA_GOOGLETEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "No GoogleTest sources in ${VELMORA_GOOGLETEST_SOURCE}: install Debian's googletest "
+                      "package, or set VELMORA_GOOGLETEST_SOURCE, or build with -DVELMORA_TESTS=OFF")
+endif()
+set(BUILD_GMOCK OFF)
+set(INSTALL_GTEST OFF)
 add_subdirectory(${VELMORA_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
