@@ -4,7 +4,8 @@
 #   ./build.sh run    install what is missing, build, start the program
 #   ./build.sh test   install what is missing, build, run every test suite:
 #                     the normal build, the same tests under AddressSanitizer and
-#                     UndefinedBehaviorSanitizer, and a bounded fuzzing run
+#                     UndefinedBehaviorSanitizer, the engine and settings tests built
+#                     for Windows and run under Wine, and a bounded fuzzing run
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,7 +19,8 @@ run | test) ;;
 esac
 
 paquetes=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev)
-[ "$accion" = test ] && paquetes+=(libgtest-dev libbenchmark-dev clang)
+[ "$accion" = test ] && paquetes+=(libgtest-dev libbenchmark-dev clang
+    g++-mingw-w64-x86-64-posix googletest wine wine64 desktop-file-utils appstream groff-base)
 
 instala() {
     local faltan=()
@@ -76,8 +78,16 @@ prueba() { # build-dir log
     ctest --test-dir "$1" --output-on-failure -j "$(nproc)" 2>&1 | tee "$2"
 }
 
+windows() { # log
+    compila build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVELMORA_UI=OFF -DVELMORA_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=Release
+    echo "== Tests built for Windows, under Wine"
+    prueba build-windows "$1"
+}
+
 registros=$(mktemp -d)
 fuzz
+windows "$registros/windows"
 compila build-asan -DVELMORA_SANITIZE=ON -DVELMORA_TESTS=ON -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 prueba build-asan "$registros/asan"
@@ -87,4 +97,5 @@ prueba build "$registros/normal"
 echo "== Summary"
 echo "sanitized: $(grep 'tests passed' "$registros/asan")"
 grep 'tests passed' "$registros/normal"
+echo "Windows, under Wine: $(grep 'tests passed' "$registros/windows")"
 rm -rf "$registros"

@@ -1,5 +1,5 @@
 #!/bin/bash
-# Regenerates every GIF and velmora.ico in this folder from the SVG sources.
+# Regenerates every GIF, velmora.ico and the desktop icons in hicolor/ from the SVG sources.
 #
 # Needs: librsvg2-bin (rsvg-convert), python3-pil (Pillow for Debian's
 # /usr/bin/python3, or any python3 that can import PIL) and imagemagick (only
@@ -46,4 +46,14 @@ gif acerca           100 80 256 '#f0f0f0'
 # Windows icon: exactly the pixels of convertir.gif, with its transparency as alpha.
 "$CONVERT" convertir.gif -alpha on -define png:exclude-chunks=date,time "$tmp/icon.png"
 "$CONVERT" "$tmp/icon.png" velmora.ico
+# Desktop icons: the same gear on a square page, as an SVG and at the usual sizes.
+id=example.velmora.Velmora
+mkdir -p hicolor/scalable/apps
+sed 's/width="26" height="25" viewBox="0 0 26 25"/width="26" height="26" viewBox="0 -0.5 26 26"/' convertir.svg \
+    >hicolor/scalable/apps/$id.svg
+grep -q 'viewBox="0 -0.5 26 26"' hicolor/scalable/apps/$id.svg || { echo "generate.sh: convertir.svg has a new size" >&2; exit 1; }
+for px in 16 22 24 32 48 64 128 256; do
+    mkdir -p hicolor/${px}x$px/apps
+    rsvg-convert --width $px --height $px --format png -o hicolor/${px}x$px/apps/$id.png hicolor/scalable/apps/$id.svg
+done
 echo "generate.sh: done"

@@ -1,0 +1,26 @@
+# GoogleTest for the test programs. A native build uses the installed library
+# (libgtest-dev); a cross build compiles it for the target from Debian's
+# sources (googletest), since no library for the target is installed.
+set(VELMORA_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources, compiled for the target when cross-compiling")
+
+if(CMAKE_CROSSCOMPILING)
+  if(NOT EXISTS ${VELMORA_GOOGLETEST_SOURCE}/CMakeLists.txt)
+    message(FATAL_ERROR "No GoogleTest sources in ${VELMORA_GOOGLETEST_SOURCE}: install Debian's googletest "
+                        "package, or set VELMORA_GOOGLETEST_SOURCE, or build with -DVELMORA_TESTS=OFF")
+  endif()
+  set(BUILD_GMOCK OFF)
+  set(INSTALL_GTEST OFF)
+  add_subdirectory(${VELMORA_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# Through an emulator a test program can take longer to list its tests than the
+# 5 s that discovery waits by default: a cold Wine server alone takes about that
+# on a busy machine.
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  function(gtest_discover_tests)
+    _gtest_discover_tests(${ARGV} DISCOVERY_TIMEOUT 60)
+  endfunction()
+endif()
