@@ -1,0 +1,180 @@
+// The interface texts, spelled out here once more rather than read from the
+// catalogue, so that a typo in any of its cells fails a row.
+
+#include "Catalogo.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace {
+
+struct Idioma {
+    const char *nombre;
+    int columna;
+    // Target and text, in the order the texts are applied.
+    std::array<std::pair<std::string_view, std::string_view>, 29> textos;
+};
+
+void PrintTo(const Idioma &i, std::ostream *os) { *os << i.nombre; }
+
+const Idioma Idiomas[] = {
+    {"Castellano", 0, {{
+        {"cmdConvertir", "Convertir"},
+        {"cmdBorrar", "Borrar"},
+        {"cmdPegar", "Pegar portapapeles"},
+        {"cmdPegayCopia", "Convertir portapapeles"},
+        {"cmdCopiar", "Copiar al portapapeles"},
+        {"cmdCerrar", "Cerrar"},
+        {"mnuArchivo", "Archivo"},
+        {"mnuCerrar", "Cerrar"},
+        {"mnuModo", "Modo"},
+        {"mnuTextoaHTML", "Texto a HTML"},
+        {"mnuHTMLaTexto", "HTML a texto"},
+        {"mnuConversion", "Conversión"},
+        {"mnuPegar", "Pegar portapapeles"},
+        {"mnuConvertir", "Convertir"},
+        {"mnuCopiarResultado", "Copiar al portapapeles"},
+        {"mnuConvertirPortapapeles", "Convertir portapapeles"},
+        {"mnuOpciones", "Opciones"},
+        {"mnuUnicode", "Usar códigos unicode"},
+        {"mnuEntidadesHtml", "Convertir carácteres especiales HTML"},
+        {"mnuSaltos", "Procesar saltos de línea"},
+        {"mnuSoloCR", "No usar LF tras CR"},
+        {"mnuEspacios", "Convertir espacios en blanco"},
+        {"mnuCRtrasBR", "Salto de línea tras <BR>"},
+        {"mnuIdioma", "Idioma"},
+        {"mnuAyuda", "Ayuda"},
+        {"mnuWeb", "Ayuda en línea"},
+        {"mnuAcerca", "Acerca de..."},
+        {"lblConvertido", "Convertido:"},
+        {"lblOriginal", "Original:"},
+    }}},
+    {"Catalán", 1, {{
+        {"cmdConvertir", "Convertir"},
+        {"cmdBorrar", "Esborrar"},
+        {"cmdPegar", "Engantxar portapapers"},
+        {"cmdPegayCopia", "Convertir portapapers"},
+        {"cmdCopiar", "Copiar al portapapers"},
+        {"cmdCerrar", "Tancar"},
+        {"mnuArchivo", "Arxiu"},
+        {"mnuCerrar", "Tancar"},
+        {"mnuModo", "Mode"},
+        {"mnuTextoaHTML", "Texte a HTML"},
+        {"mnuHTMLaTexto", "HTML a texte"},
+        {"mnuConversion", "Conversió"},
+        {"mnuPegar", "Engantxar portapapers"},
+        {"mnuConvertir", "Convertir"},
+        {"mnuCopiarResultado", "Copiar al portapapers"},
+        {"mnuConvertirPortapapeles", "Convertir portapapers"},
+        {"mnuOpciones", "Opcions"},
+        {"mnuUnicode", "Utilitzar codis unicode"},
+        {"mnuEntidadesHtml", "Convertir caràcters especials HTML"},
+        {"mnuSaltos", "Processar salts de llínia"},
+        {"mnuSoloCR", "No utilitzar LF darrera de CR"},
+        {"mnuEspacios", "Convertir espais en blanc"},
+        {"mnuCRtrasBR", "Salt de llínia darrera de <BR>"},
+        {"mnuIdioma", "Idioma"},
+        {"mnuAyuda", "Ajuda"},
+        {"mnuWeb", "Ajuda en llínia"},
+        {"mnuAcerca", "Respecte de..."},
+        {"lblConvertido", "Convertit:"},
+        {"lblOriginal", "Original:"},
+    }}},
+    {"Galego", 2, {{
+        {"cmdConvertir", "Convertir"},
+        {"cmdBorrar", "Borrar"},
+        {"cmdPegar", "Pegar portapapeis"},
+        {"cmdPegayCopia", "Convertir portapapeis"},
+        {"cmdCopiar", "Copiar ao portapapeis"},
+        {"cmdCerrar", "Pechar"},
+        {"mnuArchivo", "Arquivo"},
+        {"mnuCerrar", "Pechar"},
+        {"mnuModo", "Modo"},
+        {"mnuTextoaHTML", "Texto a HTML"},
+        {"mnuHTMLaTexto", "HTML a texto"},
+        {"mnuConversion", "Conversión"},
+        {"mnuPegar", "Pegar portapapeis"},
+        {"mnuConvertir", "Convertir"},
+        {"mnuCopiarResultado", "Copiar ao portapapeis"},
+        {"mnuConvertirPortapapeles", "Convertir portapapeis"},
+        {"mnuOpciones", "Opcións"},
+        {"mnuUnicode", "Usar códigos unicode"},
+        {"mnuEntidadesHtml", "Convertir carácteres especiais HTML"},
+        {"mnuSaltos", "Procesar saltos de liña"},
+        {"mnuSoloCR", "Non usar LF tras CR"},
+        {"mnuEspacios", "Convertir espacios en branco"},
+        {"mnuCRtrasBR", "Salto de liña tras <BR>"},
+        {"mnuIdioma", "Idioma"},
+        {"mnuAyuda", "Axuda"},
+        {"mnuWeb", "Axuda en liña"},
+        {"mnuAcerca", "Acerca de..."},
+        {"lblConvertido", "Convertido:"},
+        {"lblOriginal", "Orixinal:"},
+    }}},
+    {"English", 3, {{
+        {"cmdConvertir", "Convert"},
+        {"cmdBorrar", "Delete"},
+        {"cmdPegar", "Paste clipboard"},
+        {"cmdPegayCopia", "Convert clipboard"},
+        {"cmdCopiar", "Copy to clipboard"},
+        {"cmdCerrar", "Close"},
+        {"mnuArchivo", "File"},
+        {"mnuCerrar", "Close"},
+        {"mnuModo", "Mode"},
+        {"mnuTextoaHTML", "Text to HTML"},
+        {"mnuHTMLaTexto", "HTML to text"},
+        {"mnuConversion", "Conversion"},
+        {"mnuPegar", "Paste clipboard"},
+        {"mnuConvertir", "Convert"},
+        {"mnuCopiarResultado", "Copy to clipboard"},
+        {"mnuConvertirPortapapeles", "Convert clipboard"},
+        {"mnuOpciones", "Options"},
+        {"mnuUnicode", "Use unicode codes"},
+        {"mnuEntidadesHtml", "Convert special HTML characters"},
+        {"mnuSaltos", "Process line feeds"},
+        {"mnuSoloCR", "Don't use LF after CR"},
+        {"mnuEspacios", "Convert blank spaces"},
+        {"mnuCRtrasBR", "Line feed after <BR>"},
+        {"mnuIdioma", "Language"},
+        {"mnuAyuda", "Help"},
+        {"mnuWeb", "Online help"},
+        {"mnuAcerca", "About..."},
+        {"lblConvertido", "Converted:"},
+        {"lblOriginal", "Original:"},
+    }}},
+};
+
+class TextosDeIdioma : public testing::TestWithParam<Idioma> {};
+
+// Four rows copy a button's tooltip instead of holding texts of their own:
+// what they show is that button's text in the same language.
+std::string_view TextoMostrado(const Catalogo::Fila &fila, int columna)
+{
+    if (fila.Que != Catalogo::Destino::TooltipDe)
+        return fila.Textos[std::size_t(columna)];
+    for (const Catalogo::Fila &boton : Catalogo::Filas) {
+        if (std::string_view(boton.Control) == fila.Boton)
+            return boton.Textos[std::size_t(columna)];
+    }
+    return "(no such button)";
+}
+
+TEST_P(TextosDeIdioma, EveryTargetShowsItsTextInTheLanguage)
+{
+    const Idioma &idioma = GetParam();
+    EXPECT_EQ(std::string_view(Catalogo::Idiomas[std::size_t(idioma.columna)]), idioma.nombre);
+    ASSERT_EQ(Catalogo::Filas.size(), idioma.textos.size());
+    for (std::size_t i = 0; i < idioma.textos.size(); ++i) {
+        const Catalogo::Fila &fila = Catalogo::Filas[i];
+        EXPECT_EQ(std::string_view(fila.Control), idioma.textos[i].first) << "row " << i + 1;
+        EXPECT_EQ(TextoMostrado(fila, idioma.columna), idioma.textos[i].second) << fila.Control;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogo, TextosDeIdioma, testing::ValuesIn(Idiomas),
+                         [](const testing::TestParamInfo<Idioma> &info) { return std::to_string(info.param.columna); });
+
+}  // namespace
