@@ -1,6 +1,7 @@
 #include "frmConversor.h"
 
 #include "Catalogo.h"
+#include "CuadroTexto.h"
 #include "Configuracion.h"
 #include "ConversionesTextoHTML.h"
 #include "Linea.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QUrl>
@@ -77,7 +77,7 @@ const FilaDisposicion Disposicion[] = {
     {"cmdCerrar", Propiedad::Left, 5040, 1, 0},      {"cmdCerrar", Propiedad::Top, 2760, 0, 1},
 };
 
-std::u16string U16(const QString &texto)
+std::u16string_view Vista(const QString &texto)
 {
     return {reinterpret_cast<const char16_t *>(texto.utf16()), std::size_t(texto.size())};
 }
@@ -85,18 +85,6 @@ std::u16string U16(const QString &texto)
 QString Q(std::u16string_view texto)
 {
     return QString::fromUtf16(texto.data(), qsizetype(texto.size()));
-}
-
-// The text of a box with every line break as CR LF, the convention the
-// conversion expects. The document keeps paragraph and line separators
-// instead; its raw text also keeps no-break spaces, which plain text would
-// turn into blanks.
-QString TextoConCRLF(const QPlainTextEdit *caja)
-{
-    QString texto = caja->document()->toRawText();
-    texto.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    texto.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    return texto;
 }
 
 // A folder, or on Windows a hidden or system file, counts as no settings file.
@@ -173,15 +161,11 @@ QPushButton *Boton(QWidget *padre, const char *nombre, const char *imagen, QRect
     return boton;
 }
 
-QPlainTextEdit *Caja(QWidget *padre, const char *nombre, QRect lugar)
+CuadroTexto *Caja(QWidget *padre, const char *nombre, QRect lugar)
 {
-    auto *caja = new QPlainTextEdit(padre);
+    auto *caja = new CuadroTexto(padre);
     caja->setObjectName(QLatin1String(nombre));
     caja->setGeometry(lugar);
-    caja->setLineWrapMode(QPlainTextEdit::NoWrap);
-    caja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    caja->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    caja->setTabChangesFocus(true);
     return caja;
 }
 
@@ -323,7 +307,7 @@ void frmConversor::Conecta()
     for (QAction *idioma : {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish})
         marcable(idioma, [this, idioma] { EligeIdioma(idioma); });
 
-    connect(sOriginal, &QPlainTextEdit::textChanged, this, &frmConversor::sOriginal_Change);
+    connect(sOriginal, &CuadroTexto::textChanged, this, &frmConversor::sOriginal_Change);
 }
 
 // ---- Start-up and shutdown -------------------------------------------------
@@ -370,15 +354,15 @@ void frmConversor::cmdConvertir_Click()
             opciones = std::int16_t(opciones + valor);
     }
 
-    const QString origen = TextoConCRLF(sOriginal);
-    MuestraResultado(Q(ConversionesTextoHTML::ConvierteTextoHTML(U16(origen), modo, opciones)));
+    // Each text is let go as soon as the next one is made, so that at most
+    // two copies of it are alive at once.
+    std::u16string resultado;
+    {
+        const QString origen = sOriginal->toPlainText();
+        resultado = ConversionesTextoHTML::ConvierteTextoHTML(Vista(origen), modo, opciones);
+    }
+    sConvertido->PoneTexto(std::move(resultado));
     PoneEstado(Procesado);
-}
-
-void frmConversor::MuestraResultado(const QString &resultado)
-{
-    resultado_ = resultado;
-    sConvertido->setPlainText(resultado);
 }
 
 void frmConversor::cmdBorrar_Click()
@@ -398,15 +382,16 @@ bool frmConversor::Pega()
         Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede leer el portapapeles."));
         return false;
     }
-    sOriginal->setPlainText(datos->hasText() ? datos->text() : QString());
+    sOriginal->PoneTextoDeFuera(datos->hasText() ? datos->text() : QString());
     return true;
 }
 
 void frmConversor::cmdCopiar_Click()
 {
-    const QString texto = sConvertido->document()->isModified() ? TextoConCRLF(sConvertido) : resultado_;
+    // Cleared first, so the clipboard's old text is let go before the new one is made.
     QClipboard *portapapeles = QGuiApplication::clipboard();
     portapapeles->clear();
+    const QString texto = sConvertido->toPlainText();
     portapapeles->setText(texto);
     if (!portapapeles->mimeData() || portapapeles->text() != texto)
         Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede escribir en el portapapeles."));
@@ -484,7 +469,7 @@ void frmConversor::PoneEstado(const QString &Estado)
         return;
     }
     if (fila->VaciaResultado)
-        MuestraResultado(QString());
+        sConvertido->setPlainText(QString());
     semaforo(QLatin1String(fila->Luz));
     cmdCopiar->setEnabled(fila->Copiar);
     cmdPegar->setEnabled(fila->Pegar);
@@ -663,7 +648,7 @@ void frmConversor::GuardaConfiguracion() const
     };
     bool escrito = true;
     for (const auto &[clave, valor] : lineas) {
-        const std::string linea = Configuracion::EscribeLinea(clave, U16(valor));
+        const std::string linea = Configuracion::EscribeLinea(clave, Vista(valor));
         escrito = escrito && archivo.write(linea.data(), qint64(linea.size())) == qint64(linea.size());
     }
     // commit() overlooks a write that fails while it flushes the buffer (disk

@@ -296,15 +296,15 @@ void CommandsTest::eachEventLeadsToItsState()
 
     Convierte(ventana.get(), QStringLiteral("é"));
     PonPortapapeles(QStringLiteral("pegado"));
-    QPlainTextEdit *convertido = Caja(ventana.get(), QStringLiteral("sConvertido"));
-    convertido->moveCursor(QTextCursor::End);
+    CuadroTexto *convertido = Caja(ventana.get(), QStringLiteral("sConvertido"));
+    AlFinal(convertido);
     QTest::keyClicks(convertido, QStringLiteral("x"));
     QCOMPARE(EstadoVisible(ventana.get()), QStringLiteral("Procesado"));
 
     CierraAvisos avisos;
     if (orden.startsWith(QLatin1String("type "))) {
-        QPlainTextEdit *caja = Caja(ventana.get(), orden.mid(5));
-        caja->moveCursor(QTextCursor::End);
+        CuadroTexto *caja = Caja(ventana.get(), orden.mid(5));
+        AlFinal(caja);
         QTest::keyClicks(caja, QStringLiteral("z"));
     } else {
         Ejecuta(ventana.get(), orden);
