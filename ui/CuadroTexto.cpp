@@ -8,6 +8,10 @@
 CuadroTexto::CuadroTexto(QWidget *parent)
     : QsciScintilla(parent)
 {
+    // A document without a style byte per character: plain text has one style.
+    const long documento = SendScintilla(SCI_CREATEDOCUMENT, 0UL, long(SC_DOCUMENTOPTION_STYLES_NONE));
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, documento);
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, documento);
     setUtf8(true);
     setEolMode(EolWindows);
     setEolVisibility(false);

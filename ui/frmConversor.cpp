@@ -108,6 +108,58 @@ void PoneTextoEtiqueta(QLabel *etiqueta, const QString &texto)
     etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()), etiqueta->height());
 }
 
+// While it lives: the wait cursor, and every mouse click and key press made
+// meanwhile on the window dropped rather than run once the work is over.
+// Message boxes shown during the work still take input.
+class Ocupado : public QObject
+{
+public:
+    explicit Ocupado(QWidget *ventana)
+        : ventana_(ventana)
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        qApp->installEventFilter(this);
+    }
+    ~Ocupado() override
+    {
+        // What the user did meanwhile is still queued: let it in now, to be dropped.
+        QCoreApplication::processEvents();
+        qApp->removeEventFilter(this);
+        QGuiApplication::restoreOverrideCursor();
+    }
+    Ocupado(const Ocupado &) = delete;
+    Ocupado &operator=(const Ocupado &) = delete;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        const auto *control = qobject_cast<QWidget *>(objeto);
+        if (!control || control->window() != ventana_)
+            return QObject::eventFilter(objeto, evento);
+        switch (evento->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::ContextMenu:
+        case QEvent::Drop:
+            return true;
+        default:
+            return QObject::eventFilter(objeto, evento);
+        }
+    }
+
+private:
+    const QWidget *ventana_;
+};
+
 QString RutaConfiguracion()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
@@ -338,7 +390,11 @@ void frmConversor::Form_Unload()
 
 void frmConversor::cmdConvertir_Click()
 {
+    const Ocupado ocupado(this);
     PoneEstado(Procesando);
+    // The light is painted at once; the five disabled buttons as well, so that
+    // the whole state is on screen before the work starts.
+    repaint();
 
     std::int16_t modo = ConversionesTextoHTML::TextoAHTML;
     if (mnuTextoaHTML->isChecked())
@@ -377,6 +433,7 @@ void frmConversor::cmdPegar_Click()
 
 bool frmConversor::Pega()
 {
+    const Ocupado ocupado(this);
     const QMimeData *datos = QGuiApplication::clipboard()->mimeData();
     if (!datos) {
         Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede leer el portapapeles."));
@@ -388,6 +445,7 @@ bool frmConversor::Pega()
 
 void frmConversor::cmdCopiar_Click()
 {
+    const Ocupado ocupado(this);
     // Cleared first, so the clipboard's old text is let go before the new one is made.
     QClipboard *portapapeles = QGuiApplication::clipboard();
     portapapeles->clear();
@@ -399,6 +457,7 @@ void frmConversor::cmdCopiar_Click()
 
 void frmConversor::cmdPegayCopia_Click()
 {
+    const Ocupado ocupado(this);
     // Nothing to convert when the paste failed: the boxes stay as they were.
     if (!Pega())
         return;
@@ -498,7 +557,10 @@ void frmConversor::semaforo(const QString &Color)
 void frmConversor::Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto)
 {
     QMessageBox caja(icono, titulo, texto, QMessageBox::Ok, this);
+    // The usual pointer over the box, even in the middle of a command.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     caja.exec();
+    QGuiApplication::restoreOverrideCursor();
 }
 
 // ---- Languages ---------------------------------------------------------------
