@@ -14,6 +14,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <string>
+#include <string_view>
 
 class CuadroTexto : public QsciScintilla
 {
@@ -41,6 +42,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void PoneBytes(const QByteArray &bytes);
+    void PoneUnidades(std::u16string_view texto, bool deFuera);
     void AplicaColores();
 };
