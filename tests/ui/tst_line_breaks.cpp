@@ -108,6 +108,11 @@ void LineBreaksTest::breaksEnteringTheSourceBoxBecomeCrLf_data()
     QTest::newRow("a typed Shift+Return is CR LF") << "typed" << saltos << "a<Shift+Return>b" << "a\r\nb" << "a<BR>\r\nb";
     QTest::newRow("without line processing a pasted break reaches the result as CR LF")
         << "cmdPegar" << QStringList{} << "a\nb" << "a\r\nb" << "a\r\nb";
+    const QString largo(65535, QLatin1Char('a'));  // the box takes texts in pieces of 65536 units
+    QTest::newRow("a pasted CR LF across two pieces stays one break")
+        << "cmdPegar" << saltos << largo + "\r\nb" << largo + "\r\nb" << largo + "<BR>\r\nb";
+    QTest::newRow("a pasted lone CR at the end of a piece becomes CR LF")
+        << "cmdPegar" << saltos << largo + "\rb" << largo + "\r\nb" << largo + "<BR>\r\nb";
     QTest::newRow("HTML to text keeps a pasted break as CR LF")
         << "cmdPegar" << QStringList{"mnuHTMLaTexto", "mnuSaltos"} << "a<BR>\nb" << "a<BR>\r\nb" << "a\r\nb";
 }
@@ -157,6 +162,9 @@ void LineBreaksTest::textSetByTheProgramIsKeptExactly_data()
     QTest::newRow("LF CR and CR CR LF") << "\n\ra\r\r\nb";
     QTest::newRow("a NUL character and what follows it") << QString::fromUtf16(u"a\0b\r", 4);
     QTest::newRow("letters beyond the basic plane") << QString::fromUtf16(u"\u00e9\U0001F600\u2028x");
+    QTest::newRow("lone surrogates, high and low") << QStringLiteral("a") + QChar(0xD800) + "b" + QChar(0xDC00) + "\r" + QChar(0xDBFF);
+    QTest::newRow("a pair across two pieces of 65536 units")
+        << QString(65535, QLatin1Char('a')) + QString::fromUtf16(u"\U0001F600\r\n");
 }
 
 void LineBreaksTest::textSetByTheProgramIsKeptExactly()
