@@ -18,7 +18,7 @@ run | test) ;;
     ;;
 esac
 
-paquetes=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev)
+paquetes=(g++ cmake ninja-build pkg-config qt6-base-dev libqscintilla2-qt6-dev libgl-dev)
 [ "$accion" = test ] && paquetes+=(libgtest-dev libbenchmark-dev clang
     g++-mingw-w64-x86-64-posix googletest wine wine64 desktop-file-utils appstream groff-base)
 

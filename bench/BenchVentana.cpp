@@ -1,17 +1,23 @@
 // The window as a user meets it: the time from start to the first shown
-// window, and paste-convert-copy of a 10 MB text from the click to the green
-// light with the result on the clipboard. Run under a display (xvfb-run) or
-// with QT_QPA_PLATFORM=offscreen.
+// window; paste-convert-copy of 10, 50 and 100 MB texts, from the click to
+// the green light with the result on the clipboard, with the longest time the
+// event loop stood still and the peak resident memory; and, for comparison,
+// filling and reading a QPlainTextEdit against the window's own text box.
+// Run under a display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 
 #include "Corpus.h"
+#include "CuadroTexto.h"
 #include "frmConversor.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -21,37 +27,133 @@ namespace {
 
 frmConversor *ventana;
 
-QString Texto()
+QString Texto(std::int64_t megas)
 {
-    const std::u16string prosa = Corpus::Prosa(10'000'000);
+    const std::u16string prosa = Corpus::Prosa(std::size_t(megas) * 1'000'000);
     return QString::fromUtf16(prosa.data(), qsizetype(prosa.size()));
 }
 
-// Options 0 changes few characters; 58 (line breaks, reserved characters,
-// blanks, break after <BR>) makes the result more than twice as long.
-void PegaConvierteCopia(benchmark::State &state)
+// Peak resident memory in MB since the last call to BorraPico().
+double PicoMB()
 {
-    const QString texto = Texto();
-    const bool muchas = state.range(0) != 0;
+    QFile estado(QStringLiteral("/proc/self/status"));
+    if (!estado.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &linea : estado.readAll().split('\n')) {
+        if (linea.startsWith("VmHWM:"))
+            return linea.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return 0;
+}
+
+void BorraPico()
+{
+    QFile borra(QStringLiteral("/proc/self/clear_refs"));
+    if (borra.open(QIODevice::WriteOnly))
+        borra.write("5");
+}
+
+void PonOpciones(bool muchas)
+{
     for (const char *nombre : {"mnuSaltos", "mnuEntidadesHtml", "mnuEspacios"}) {
         auto *opcion = ventana->findChild<QAction *>(QLatin1String(nombre));
         if (opcion->isChecked() != muchas)
             opcion->trigger();
     }
-    auto *boton = ventana->findChild<QAbstractButton *>(QStringLiteral("cmdPegayCopia"));
-    for (auto _ : state) {
-        state.PauseTiming();
-        QGuiApplication::clipboard()->setText(texto);
-        ventana->findChild<QPlainTextEdit *>(QStringLiteral("sOriginal"))->clear();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-        boton->click();
-    }
-    state.counters["MB"] = double(texto.size()) / 1e6;
-    state.counters["result MB"] = double(QGuiApplication::clipboard()->text().size()) / 1e6;
 }
 
-BENCHMARK(PegaConvierteCopia)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+// Arguments: megabytes (millions of characters), then the option word, 32
+// (the default: few characters change) or 58 (line breaks, reserved
+// characters, blanks and the break after <BR>: the result is more than twice
+// as long).
+void PegaConvierteCopia(benchmark::State &state)
+{
+    QString texto = Texto(state.range(0));
+    const double utf8 = double(texto.toUtf8().size()) / 1e6;
+    PonOpciones(state.range(1) == 58);
+    auto *boton = ventana->findChild<QAbstractButton *>(QStringLiteral("cmdPegayCopia"));
+    auto *origen = ventana->findChild<CuadroTexto *>(QStringLiteral("sOriginal"));
+    double congelado = 0, pico = 0;
+    qsizetype largo = 0;
+    for (auto _ : state) {
+        origen->setPlainText(QString());
+        QGuiApplication::clipboard()->setText(texto);
+        QCoreApplication::processEvents();
+        BorraPico();
+
+        // The longest gap between two turns of the event loop, from the click
+        // to the end of the command.
+        QEventLoop bucle;
+        QElapsedTimer reloj, vuelta;
+        qint64 hueco = 0;
+        QTimer latido;
+        latido.setInterval(0);
+        QObject::connect(&latido, &QTimer::timeout, [&] {
+            hueco = std::max(hueco, vuelta.restart());
+        });
+        QTimer::singleShot(0, boton, [&] {
+            reloj.start();
+            boton->click();
+            state.SetIterationTime(double(reloj.nsecsElapsed()) / 1e9);
+            bucle.quit();
+        });
+        vuelta.start();
+        latido.start();
+        bucle.exec();
+        latido.stop();
+        hueco = std::max(hueco, vuelta.elapsed());
+        congelado = std::max(congelado, double(hueco));
+        pico = std::max(pico, PicoMB());
+        largo = QGuiApplication::clipboard()->text().size();
+    }
+    state.counters["UTF-8 MB"] = utf8;
+    state.counters["result M chars"] = double(largo) / 1e6;
+    state.counters["freeze ms"] = congelado;
+    state.counters["peak RSS MB"] = pico;
+    state.counters["RSS / UTF-8"] = pico / utf8;
+}
+
+BENCHMARK(PegaConvierteCopia)
+    ->ArgsProduct({{10, 50, 100}, {32, 58}})
+    ->ArgNames({"MB", "options"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
+
+// Filling a box with a whole text and reading it back: the window's box
+// (argument 1) against a QPlainTextEdit (0).
+void LlenaYLeeCaja(benchmark::State &state)
+{
+    const QString texto = Texto(state.range(0));
+    const bool propia = state.range(1) != 0;
+    QPlainTextEdit plana;
+    CuadroTexto cuadro;
+    double llenado = 0, lectura = 0;
+    for (auto _ : state) {
+        plana.clear();
+        cuadro.setPlainText(QString());
+        QElapsedTimer reloj;
+        reloj.start();
+        if (propia)
+            cuadro.setPlainText(texto);
+        else
+            plana.setPlainText(texto);
+        llenado = double(reloj.restart());
+        const QString leido = propia ? cuadro.toPlainText() : plana.toPlainText();
+        lectura = double(reloj.elapsed());
+        state.SetIterationTime((llenado + lectura) / 1e3);
+        benchmark::DoNotOptimize(leido.size());
+    }
+    state.counters["fill ms"] = llenado;
+    state.counters["read ms"] = lectura;
+}
+
+BENCHMARK(LlenaYLeeCaja)
+    ->ArgsProduct({{10, 50}, {0, 1}})
+    ->ArgNames({"MB", "box"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "frmConversor.h"
 
 #include "Catalogo.h"
+#include "CuadroTexto.h"
 #include "Configuracion.h"
 #include "ConversionesTextoHTML.h"
 #include "Linea.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QUrl>
@@ -78,7 +78,7 @@ const FilaDisposicion Disposicion[] = {
     {"cmdCerrar", Propiedad::Left, 5040, 1, 0},      {"cmdCerrar", Propiedad::Top, 2760, 0, 1},
 };
 
-std::u16string U16(const QString &texto)
+std::u16string_view Vista(const QString &texto)
 {
     return {reinterpret_cast<const char16_t *>(texto.utf16()), std::size_t(texto.size())};
 }
@@ -86,18 +86,6 @@ std::u16string U16(const QString &texto)
 QString Q(std::u16string_view texto)
 {
     return QString::fromUtf16(texto.data(), qsizetype(texto.size()));
-}
-
-// The text of a box with every line break as CR LF, the convention the
-// conversion expects. The document keeps paragraph and line separators
-// instead; its raw text also keeps no-break spaces, which plain text would
-// turn into blanks.
-QString TextoConCRLF(const QPlainTextEdit *caja)
-{
-    QString texto = caja->document()->toRawText();
-    texto.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    texto.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    return texto;
 }
 
 // A folder, or on Windows a hidden or system file, counts as no settings file.
@@ -120,6 +108,58 @@ void PoneTextoEtiqueta(QLabel *etiqueta, const QString &texto)
     etiqueta->setText(texto);
     etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()), etiqueta->height());
 }
+
+// While it lives: the wait cursor, and every mouse click and key press made
+// meanwhile on the window dropped rather than run once the work is over.
+// Message boxes shown during the work still take input.
+class Ocupado : public QObject
+{
+public:
+    explicit Ocupado(QWidget *ventana)
+        : ventana_(ventana)
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        qApp->installEventFilter(this);
+    }
+    ~Ocupado() override
+    {
+        // What the user did meanwhile is still queued: let it in now, to be dropped.
+        QCoreApplication::processEvents();
+        qApp->removeEventFilter(this);
+        QGuiApplication::restoreOverrideCursor();
+    }
+    Ocupado(const Ocupado &) = delete;
+    Ocupado &operator=(const Ocupado &) = delete;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        const auto *control = qobject_cast<QWidget *>(objeto);
+        if (!control || control->window() != ventana_)
+            return QObject::eventFilter(objeto, evento);
+        switch (evento->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::ContextMenu:
+        case QEvent::Drop:
+            return true;
+        default:
+            return QObject::eventFilter(objeto, evento);
+        }
+    }
+
+private:
+    const QWidget *ventana_;
+};
 
 QString RutaConfiguracion()
 {
@@ -174,15 +214,11 @@ QPushButton *Boton(QWidget *padre, const char *nombre, const char *imagen, QRect
     return boton;
 }
 
-QPlainTextEdit *Caja(QWidget *padre, const char *nombre, QRect lugar)
+CuadroTexto *Caja(QWidget *padre, const char *nombre, QRect lugar)
 {
-    auto *caja = new QPlainTextEdit(padre);
+    auto *caja = new CuadroTexto(padre);
     caja->setObjectName(QLatin1String(nombre));
     caja->setGeometry(lugar);
-    caja->setLineWrapMode(QPlainTextEdit::NoWrap);
-    caja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    caja->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    caja->setTabChangesFocus(true);
     return caja;
 }
 
@@ -324,7 +360,7 @@ void frmConversor::Conecta()
     for (QAction *idioma : {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish})
         marcable(idioma, [this, idioma] { EligeIdioma(idioma); });
 
-    connect(sOriginal, &QPlainTextEdit::textChanged, this, &frmConversor::sOriginal_Change);
+    connect(sOriginal, &CuadroTexto::textChanged, this, &frmConversor::sOriginal_Change);
 }
 
 // ---- Start-up and shutdown -------------------------------------------------
@@ -355,7 +391,11 @@ void frmConversor::Form_Unload()
 
 void frmConversor::cmdConvertir_Click()
 {
+    const Ocupado ocupado(this);
     PoneEstado(Procesando);
+    // The light is painted at once; the five disabled buttons as well, so that
+    // the whole state is on screen before the work starts.
+    repaint();
 
     std::int16_t modo = ConversionesTextoHTML::TextoAHTML;
     if (mnuTextoaHTML->isChecked())
@@ -371,15 +411,15 @@ void frmConversor::cmdConvertir_Click()
             opciones = std::int16_t(opciones + valor);
     }
 
-    const QString origen = TextoConCRLF(sOriginal);
-    MuestraResultado(Q(ConversionesTextoHTML::ConvierteTextoHTML(U16(origen), modo, opciones)));
+    // Each text is let go as soon as the next one is made, so that at most
+    // two copies of it are alive at once.
+    std::u16string resultado;
+    {
+        const QString origen = sOriginal->toPlainText();
+        resultado = ConversionesTextoHTML::ConvierteTextoHTML(Vista(origen), modo, opciones);
+    }
+    sConvertido->PoneTexto(std::move(resultado));
     PoneEstado(Procesado);
-}
-
-void frmConversor::MuestraResultado(const QString &resultado)
-{
-    resultado_ = resultado;
-    sConvertido->setPlainText(resultado);
 }
 
 void frmConversor::cmdBorrar_Click()
@@ -394,20 +434,23 @@ void frmConversor::cmdPegar_Click()
 
 bool frmConversor::Pega()
 {
+    const Ocupado ocupado(this);
     const QMimeData *datos = QGuiApplication::clipboard()->mimeData();
     if (!datos) {
         Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede leer el portapapeles."));
         return false;
     }
-    sOriginal->setPlainText(datos->hasText() ? datos->text() : QString());
+    sOriginal->PoneTextoDeFuera(datos->hasText() ? datos->text() : QString());
     return true;
 }
 
 void frmConversor::cmdCopiar_Click()
 {
-    const QString texto = sConvertido->document()->isModified() ? TextoConCRLF(sConvertido) : resultado_;
+    const Ocupado ocupado(this);
+    // Cleared first, so the clipboard's old text is let go before the new one is made.
     QClipboard *portapapeles = QGuiApplication::clipboard();
     portapapeles->clear();
+    const QString texto = sConvertido->toPlainText();
     portapapeles->setText(texto);
     if (!portapapeles->mimeData() || portapapeles->text() != texto)
         Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede escribir en el portapapeles."));
@@ -415,6 +458,7 @@ void frmConversor::cmdCopiar_Click()
 
 void frmConversor::cmdPegayCopia_Click()
 {
+    const Ocupado ocupado(this);
     // Nothing to convert when the paste failed: the boxes stay as they were.
     if (!Pega())
         return;
@@ -485,7 +529,7 @@ void frmConversor::PoneEstado(const QString &Estado)
         return;
     }
     if (fila->VaciaResultado)
-        MuestraResultado(QString());
+        sConvertido->setPlainText(QString());
     semaforo(QLatin1String(fila->Luz));
     cmdCopiar->setEnabled(fila->Copiar);
     cmdPegar->setEnabled(fila->Pegar);
@@ -514,7 +558,10 @@ void frmConversor::semaforo(const QString &Color)
 void frmConversor::Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto)
 {
     QMessageBox caja(icono, titulo, texto, QMessageBox::Ok, this);
+    // The usual pointer over the box, even in the middle of a command.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     caja.exec();
+    QGuiApplication::restoreOverrideCursor();
 }
 
 // ---- Languages ---------------------------------------------------------------
@@ -644,7 +691,7 @@ void frmConversor::GuardaConfiguracion() const
     const QString destino = !info.isSymLink() ? info.filePath()
                             : info.exists()   ? info.canonicalFilePath()
                                               : info.symLinkTarget();
-    Configuracion::Guardado guardado{U16(IdiomaActual()), U16(ModoActual()), {}, 0, 0};
+    Configuracion::Guardado guardado{std::u16string(Vista(IdiomaActual())), std::u16string(Vista(ModoActual())), {}, 0, 0};
     for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
         guardado.Opciones[i] = ItemOpcion(Opciones::Tabla[i])->isChecked();
     const QSizeF tamano = TamanoExterior();

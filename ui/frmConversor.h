@@ -9,11 +9,11 @@
 #include <QMainWindow>
 #include <QMessageBox>
 
+class CuadroTexto;
 class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 
 class frmConversor : public QMainWindow
@@ -58,7 +58,6 @@ private:
     Configuracion::Marcas MarcasActuales() const;
     void PoneMarcas(const Configuracion::Marcas &marcas);
     void Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto);
-    void MuestraResultado(const QString &resultado);
 
     void cmdConvertir_Click();
     void cmdBorrar_Click();
@@ -75,8 +74,8 @@ private:
     void mnuAcerca_Click();
     void sOriginal_Change();
 
-    QPlainTextEdit *sOriginal;
-    QPlainTextEdit *sConvertido;
+    CuadroTexto *sOriginal;
+    CuadroTexto *sConvertido;
     QLabel *lblOriginal;
     QLabel *lblConvertido;
     QPushButton *cmdConvertir;
@@ -110,9 +109,4 @@ private:
     QAction *mnuEnglish;
     QAction *mnuWeb;
     QAction *mnuAcerca;
-
-    // The engine's exact result, which Copy puts on the clipboard as long as
-    // the result box has not been edited since (the box shows CR, LF and
-    // CR LF alike as line breaks, and keeps none of them).
-    QString resultado_;
 };

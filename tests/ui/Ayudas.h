@@ -4,6 +4,7 @@
 // message boxes closed as soon as they show, controls found by object name,
 // and the processing state read back from what the window shows.
 
+#include "CuadroTexto.h"
 #include "frmConversor.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -162,9 +162,15 @@ T *Control(const QObject *ventana, const QString &nombre)
 
 inline QAction *Item(const QObject *ventana, const QString &nombre) { return Control<QAction>(ventana, nombre); }
 inline QPushButton *Boton(const QObject *ventana, const QString &nombre) { return Control<QPushButton>(ventana, nombre); }
-inline QPlainTextEdit *Caja(const QObject *ventana, const QString &nombre)
+inline CuadroTexto *Caja(const QObject *ventana, const QString &nombre)
 {
-    return Control<QPlainTextEdit>(ventana, nombre);
+    return Control<CuadroTexto>(ventana, nombre);
+}
+
+// Puts the cursor after the last character, as Ctrl+End does.
+inline void AlFinal(CuadroTexto *caja)
+{
+    caja->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
 }
 
 inline QImage Imagen(const QPixmap &dibujo)
@@ -179,7 +185,7 @@ inline QImage ImagenDe(const QObject *ventana, const char *etiqueta)
 
 inline QString Texto(const QObject *ventana, const char *caja)
 {
-    return Caja(ventana, QLatin1String(caja))->toPlainText();
+    return Caja(ventana, QLatin1String(caja))->property("plainText").toString();
 }
 
 // The option, direction and language items, in menu order.

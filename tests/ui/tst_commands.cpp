@@ -48,6 +48,84 @@ void Ejecuta(frmConversor *ventana, const QString &orden)
         Item(ventana, orden)->trigger();
 }
 
+// Records each paint of the five buttons that the states switch, with the
+// button's enabled flag and the result box's text at that moment.
+class VigilaBotones : public QObject
+{
+public:
+    explicit VigilaBotones(const frmConversor *ventana)
+        : ventana_(ventana)
+    {
+        for (const char *nombre : {"cmdCopiar", "cmdPegar", "cmdBorrar", "cmdPegayCopia", "cmdConvertir"})
+            Boton(ventana, QLatin1String(nombre))->installEventFilter(this);
+    }
+
+    struct Pintura {
+        QString Boton;
+        bool Activo;
+        QString Resultado;
+    };
+    QList<Pintura> Pinturas;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Paint) {
+            const auto *boton = static_cast<QWidget *>(objeto);
+            Pinturas.append({boton->objectName(), boton->isEnabled(), Texto(ventana_, "sConvertido")});
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    const frmConversor *ventana_;
+};
+
+// The first time the light is painted yellow (or red, for a paste), queues
+// a click on a control or a key press for it, as made by a user who does not
+// wait for the work to end.
+class PulsaDuranteTrabajo : public QObject
+{
+public:
+    PulsaDuranteTrabajo(frmConversor *ventana, const QString &control, const QString &tecla)
+        : ventana_(ventana), control_(Control<QWidget>(ventana, control)), tecla_(tecla)
+    {
+        Control<QLabel>(ventana, QStringLiteral("picSemaforo"))->installEventFilter(this);
+    }
+    bool Hecho = false;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Paint && !Hecho &&
+            ImagenDe(ventana_, "picSemaforo") != ImagenDe(ventana_, "picSemaforoVerde")) {
+            Hecho = true;
+            QWidget *destino = control_;
+            if (auto *caja = qobject_cast<CuadroTexto *>(control_))
+                destino = caja->viewport();
+            const QPointF centro = destino->rect().center();
+            const QPointF global = destino->mapToGlobal(centro);
+            if (tecla_.isEmpty()) {
+                for (QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                    QCoreApplication::postEvent(destino, new QMouseEvent(tipo, centro, global, Qt::LeftButton,
+                                                                         tipo == QEvent::MouseButtonPress
+                                                                             ? Qt::LeftButton
+                                                                             : Qt::NoButton,
+                                                                         Qt::NoModifier));
+            } else {
+                for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease})
+                    QCoreApplication::postEvent(control_, new QKeyEvent(tipo, Qt::Key_X, Qt::NoModifier, tecla_));
+            }
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    const frmConversor *ventana_;
+    QWidget *control_;
+    QString tecla_;
+};
+
 void Convierte(frmConversor *ventana, const QString &origen)
 {
     Caja(ventana, QStringLiteral("sOriginal"))->setPlainText(origen);
@@ -73,6 +151,10 @@ private slots:
     void eachStateSetsTheLightAndTheButtons_data();
     void eachStateSetsTheLightAndTheButtons();
     void yellowLightIsPaintedBeforeTheResultAppears();
+    void busyStateIsOnScreenBeforeTheWorkStarts_data();
+    void busyStateIsOnScreenBeforeTheWorkStarts();
+    void inputMadeWhileBusyIsDropped_data();
+    void inputMadeWhileBusyIsDropped();
     void eachEventLeadsToItsState_data();
     void eachEventLeadsToItsState();
     void optionItemFlipsOncePerClick_data();
@@ -256,6 +338,80 @@ void CommandsTest::yellowLightIsPaintedBeforeTheResultAppears()
     QCOMPARE(Texto(ventana.get(), "sConvertido"), QStringLiteral("&eacute;"));
 }
 
+void CommandsTest::busyStateIsOnScreenBeforeTheWorkStarts_data()
+{
+    QTest::addColumn<QString>("boton");
+    QTest::newRow("Copy is painted disabled before the result appears") << "cmdCopiar";
+    QTest::newRow("Paste is painted disabled before the result appears") << "cmdPegar";
+    QTest::newRow("Clear is painted disabled before the result appears") << "cmdBorrar";
+    QTest::newRow("paste-convert-copy is painted disabled before the result appears") << "cmdPegayCopia";
+    QTest::newRow("Convert is painted disabled before the result appears") << "cmdConvertir";
+}
+
+void CommandsTest::busyStateIsOnScreenBeforeTheWorkStarts()
+{
+    QFETCH(QString, boton);
+
+    Caja(ventana.get(), QStringLiteral("sOriginal"))->setPlainText(QStringLiteral("é"));
+    QCoreApplication::processEvents();
+    VigilaBotones vigia(ventana.get());
+    Item(ventana.get(), QStringLiteral("mnuConvertir"))->trigger();
+
+    const auto pintura = std::find_if(vigia.Pinturas.begin(), vigia.Pinturas.end(),
+                                      [&](const VigilaBotones::Pintura &p) { return p.Boton == boton && !p.Activo; });
+    QVERIFY(pintura != vigia.Pinturas.end());
+    QCOMPARE(pintura->Resultado, QString());
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), QStringLiteral("&eacute;"));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void CommandsTest::inputMadeWhileBusyIsDropped_data()
+{
+    QTest::addColumn<QString>("orden");
+    QTest::addColumn<QString>("control");  // clicked, or typed into when a key is given
+    QTest::addColumn<QString>("tecla");
+    QTest::addColumn<QString>("origen");   // the source box afterwards
+
+    QTest::newRow("a Clear clicked while converting does not run afterwards")
+        << "cmdConvertir" << "sOriginal" << "" << "é";
+    QTest::newRow("a Clear clicked during paste-convert-copy does not run afterwards")
+        << "cmdPegayCopia" << "cmdBorrar" << "" << "pegado";
+    QTest::newRow("a letter typed while converting is not typed afterwards")
+        << "mnuConvertir" << "sOriginal" << "x" << "é";
+    QTest::newRow("a letter typed while pasting is not typed afterwards") << "cmdPegar" << "sOriginal" << "x" << "pegado";
+}
+
+void CommandsTest::inputMadeWhileBusyIsDropped()
+{
+    QFETCH(QString, orden);
+    QFETCH(QString, control);
+    QFETCH(QString, tecla);
+    QFETCH(QString, origen);
+
+    Caja(ventana.get(), QStringLiteral("sOriginal"))->setPlainText(QStringLiteral("é"));
+    PonPortapapeles(QStringLiteral("pegado"));
+    Caja(ventana.get(), QStringLiteral("sOriginal"))->setFocus();
+    QCoreApplication::processEvents();
+    const QString estado = orden == QLatin1String("cmdPegar") ? QStringLiteral("Pendiente procesar")
+                                                              : QStringLiteral("Procesado");
+    {
+        PulsaDuranteTrabajo usuario(ventana.get(), control == QLatin1String("sOriginal") && tecla.isEmpty()
+                                                       ? QStringLiteral("cmdBorrar")
+                                                       : control,
+                                    tecla);
+        Ejecuta(ventana.get(), orden);
+        QVERIFY(usuario.Hecho);
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), origen);
+    QCOMPARE(EstadoVisible(ventana.get()), estado);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+    // Once the work is over, input counts again.
+    Pulsa(Boton(ventana.get(), QStringLiteral("cmdBorrar")));
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), QString());
+}
+
 void CommandsTest::eachEventLeadsToItsState_data()
 {
     QTest::addColumn<QString>("orden");
@@ -296,15 +452,15 @@ void CommandsTest::eachEventLeadsToItsState()
 
     Convierte(ventana.get(), QStringLiteral("é"));
     PonPortapapeles(QStringLiteral("pegado"));
-    QPlainTextEdit *convertido = Caja(ventana.get(), QStringLiteral("sConvertido"));
-    convertido->moveCursor(QTextCursor::End);
+    CuadroTexto *convertido = Caja(ventana.get(), QStringLiteral("sConvertido"));
+    AlFinal(convertido);
     QTest::keyClicks(convertido, QStringLiteral("x"));
     QCOMPARE(EstadoVisible(ventana.get()), QStringLiteral("Procesado"));
 
     CierraAvisos avisos;
     if (orden.startsWith(QLatin1String("type "))) {
-        QPlainTextEdit *caja = Caja(ventana.get(), orden.mid(5));
-        caja->moveCursor(QTextCursor::End);
+        CuadroTexto *caja = Caja(ventana.get(), orden.mid(5));
+        AlFinal(caja);
         QTest::keyClicks(caja, QStringLiteral("z"));
     } else {
         Ejecuta(ventana.get(), orden);

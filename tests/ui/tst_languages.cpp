@@ -233,7 +233,7 @@ void LanguagesTest::switchingLanguageKeepsBoxesMarksAndLight()
 
     PreparaTrabajo(ventana.get());
     const Foto antes = Fotografia(ventana.get());
-    QCOMPARE(antes.Convertido, QStringLiteral("a<b\nc"));
+    QCOMPARE(antes.Convertido, QStringLiteral("a<b\r\nc"));
     QCOMPARE(antes.Estado, QStringLiteral("Procesado"));
 
     Item(ventana.get(), item)->trigger();

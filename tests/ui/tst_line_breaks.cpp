@@ -1,10 +1,12 @@
 // Line breaks and no-break spaces on their way between the two boxes, the
-// conversion and the clipboard. The text boxes keep no CR or LF of their own,
-// so the conversion must be given CR LF for every break, and Copy must give
-// back exactly the conversion's string.
+// conversion and the clipboard. The boxes keep every CR, LF and CR LF they
+// are given; text entering from outside has its breaks made CR LF on the way
+// in, and Copy gives exactly what the result box holds.
 
 #include "Ayudas.h"
 
+#include <QMimeData>
+#include <QProcess>
 #include <QRegularExpression>
 
 using namespace Ayudas;
@@ -14,6 +16,20 @@ namespace {
 const QString CR = QStringLiteral("\r");
 const QString LF = QStringLiteral("\n");
 const QString CRLF = QStringLiteral("\r\n");
+
+// Drops a text on a box as a drag from another program would.
+void Suelta(CuadroTexto *caja, const QString &texto)
+{
+    QMimeData datos;
+    datos.setText(texto);
+    const QPoint punto = caja->viewport()->rect().center();
+    QDragEnterEvent entra(punto, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(caja->viewport(), &entra);
+    QDragMoveEvent mueve(punto, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(caja->viewport(), &mueve);
+    QDropEvent suelta(punto, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(caja->viewport(), &suelta);
+}
 
 }  // namespace
 
@@ -26,14 +42,18 @@ private slots:
     void init();
     void cleanup();
 
-    void sourceBreaksReachTheConversionAsCrLf_data();
-    void sourceBreaksReachTheConversionAsCrLf();
+    void breaksEnteringTheSourceBoxBecomeCrLf_data();
+    void breaksEnteringTheSourceBoxBecomeCrLf();
+    void textSetByTheProgramIsKeptExactly_data();
+    void textSetByTheProgramIsKeptExactly();
     void noBreakSpaceReachesTheConversionUntouched_data();
     void noBreakSpaceReachesTheConversionUntouched();
     void resultBreaksShowAsLinesAndCopyExactly_data();
     void resultBreaksShowAsLinesAndCopyExactly();
-    void handEditedResultIsCopiedWithCrLf_data();
-    void handEditedResultIsCopiedWithCrLf();
+    void handEditedResultIsCopiedAsTheBoxHoldsIt_data();
+    void handEditedResultIsCopiedAsTheBoxHoldsIt();
+    void clipboardEqualsVelmoraConvertOutput_data();
+    void clipboardEqualsVelmoraConvertOutput();
 
 private:
     void Marca(const QStringList &items);
@@ -60,48 +80,102 @@ void LineBreaksTest::Marca(const QStringList &items)
         Item(ventana.get(), item)->trigger();
 }
 
-void LineBreaksTest::sourceBreaksReachTheConversionAsCrLf_data()
+void LineBreaksTest::breaksEnteringTheSourceBoxBecomeCrLf_data()
 {
+    QTest::addColumn<QString>("via");      // Paste button, Ctrl+V, drop, or typed ("<Return>" is the key)
     QTest::addColumn<QStringList>("items");
-    QTest::addColumn<QString>("origen");   // put into the box; "<Return>" and "<Shift+Return>" are typed
+    QTest::addColumn<QString>("origen");
+    QTest::addColumn<QString>("enCaja");
     QTest::addColumn<QString>("resultado");
 
     const QStringList saltos{"mnuSaltos"};
     const QStringList soloBR{"mnuSaltos", "mnuCRtrasBR"};  // CRtrasBR ticked by default: this unticks it
-    QTest::newRow("a line feed is marked with BR and kept as CR LF") << saltos << "a\nb" << "a<BR>\r\nb";
-    QTest::newRow("a CR LF is marked with BR and kept as CR LF") << saltos << "a\r\nb" << "a<BR>\r\nb";
-    QTest::newRow("a lone CR is marked with BR and kept as CR LF") << saltos << "a\rb" << "a<BR>\r\nb";
-    QTest::newRow("a typed Return is marked with BR") << saltos << "a<Return>b" << "a<BR>\r\nb";
-    QTest::newRow("a typed Shift+Return is marked with BR") << saltos << "a<Shift+Return>b" << "a<BR>\r\nb";
-    QTest::newRow("without the break after BR each break becomes BR alone") << soloBR << "a\nb" << "a<BR>b";
-    QTest::newRow("an empty line gives two BR") << soloBR << "a\n\nb" << "a<BR><BR>b";
-    QTest::newRow("a break at the end is converted too") << saltos << "a\n" << "a<BR>\r\n";
-    QTest::newRow("without line processing a break passes as CR LF") << QStringList{} << "a\nb" << "a\r\nb";
-    QTest::newRow("HTML to text keeps a source break as CR LF")
-        << QStringList{"mnuHTMLaTexto", "mnuSaltos"} << "a<BR>\nb" << "a\r\nb";
+    const QString ls(QChar(0x2028)), ps(QChar(0x2029));
+    QTest::newRow("pasting LF-only text gives CR LF in the box")
+        << "cmdPegar" << saltos << "a\nb\nc" << "a\r\nb\r\nc" << "a<BR>\r\nb<BR>\r\nc";
+    QTest::newRow("a pasted lone CR becomes CR LF") << "cmdPegar" << saltos << "a\rb" << "a\r\nb" << "a<BR>\r\nb";
+    QTest::newRow("a pasted CR LF stays one break") << "cmdPegar" << saltos << "a\r\nb" << "a\r\nb" << "a<BR>\r\nb";
+    QTest::newRow("LF then CR are two breaks") << "cmdPegar" << soloBR << "a\n\rb" << "a\r\n\r\nb" << "a<BR><BR>b";
+    QTest::newRow("breaks at both ends are converted too")
+        << "cmdPegar" << saltos << "\na\r" << "\r\na\r\n" << "<BR>\r\na<BR>\r\n";
+    QTest::newRow("U+2028 and U+2029 are ordinary characters")
+        << "cmdPegar" << saltos << "a" + ls + "b" + ps << "a" + ls + "b" + ps << "a" + ls + "b" + ps;
+    QTest::newRow("paste-convert-copy pastes LF as CR LF too")
+        << "cmdPegayCopia" << saltos << "a\nb" << "a\r\nb" << "a<BR>\r\nb";
+    QTest::newRow("Ctrl+V in the box turns LF into CR LF") << "Ctrl+V" << saltos << "x\ny" << "x\r\ny" << "x<BR>\r\ny";
+    QTest::newRow("a drop turns LF and CR into CR LF") << "drop" << soloBR << "x\ny\r" << "x\r\ny\r\n" << "x<BR>y<BR>";
+    QTest::newRow("a typed Return is CR LF") << "typed" << saltos << "a<Return>b" << "a\r\nb" << "a<BR>\r\nb";
+    QTest::newRow("a typed Shift+Return is CR LF") << "typed" << saltos << "a<Shift+Return>b" << "a\r\nb" << "a<BR>\r\nb";
+    QTest::newRow("without line processing a pasted break reaches the result as CR LF")
+        << "cmdPegar" << QStringList{} << "a\nb" << "a\r\nb" << "a\r\nb";
+    const QString largo(65535, QLatin1Char('a'));  // the box takes texts in pieces of 65536 units
+    QTest::newRow("a pasted CR LF across two pieces stays one break")
+        << "cmdPegar" << saltos << largo + "\r\nb" << largo + "\r\nb" << largo + "<BR>\r\nb";
+    QTest::newRow("a pasted lone CR at the end of a piece becomes CR LF")
+        << "cmdPegar" << saltos << largo + "\rb" << largo + "\r\nb" << largo + "<BR>\r\nb";
+    QTest::newRow("HTML to text keeps a pasted break as CR LF")
+        << "cmdPegar" << QStringList{"mnuHTMLaTexto", "mnuSaltos"} << "a<BR>\nb" << "a<BR>\r\nb" << "a\r\nb";
 }
 
-void LineBreaksTest::sourceBreaksReachTheConversionAsCrLf()
+void LineBreaksTest::breaksEnteringTheSourceBoxBecomeCrLf()
 {
+    QFETCH(QString, via);
     QFETCH(QStringList, items);
     QFETCH(QString, origen);
+    QFETCH(QString, enCaja);
     QFETCH(QString, resultado);
 
     Marca(items);
-    QPlainTextEdit *caja = Caja(ventana.get(), QStringLiteral("sOriginal"));
-    if (origen.contains(QLatin1Char('<')) && origen.contains(QLatin1String("Return>"))) {
+    CuadroTexto *caja = Caja(ventana.get(), QStringLiteral("sOriginal"));
+    if (via.startsWith(QLatin1String("cmd"))) {
+        PonPortapapeles(origen);
+        Pulsa(Boton(ventana.get(), via));
+    } else if (via == QLatin1String("Ctrl+V")) {
+        PonPortapapeles(origen);
+        caja->setFocus();
+        QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
+    } else if (via == QLatin1String("drop")) {
+        Suelta(caja, origen);
+    } else {
         caja->setFocus();
         const QStringList partes = origen.split(QRegularExpression(QStringLiteral("<[^>]*>")));
         QTest::keyClicks(caja, partes[0]);
         QTest::keyClick(caja, Qt::Key_Return,
                         origen.contains(QLatin1String("Shift")) ? Qt::ShiftModifier : Qt::NoModifier);
         QTest::keyClicks(caja, partes[1]);
-    } else {
-        caja->setPlainText(origen);
     }
-    Pulsa(Boton(ventana.get(), QStringLiteral("cmdConvertir")));
-    Pulsa(Boton(ventana.get(), QStringLiteral("cmdCopiar")));
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), enCaja);
+
+    if (via != QLatin1String("cmdPegayCopia")) {
+        Pulsa(Boton(ventana.get(), QStringLiteral("cmdConvertir")));
+        Pulsa(Boton(ventana.get(), QStringLiteral("cmdCopiar")));
+    }
     QCOMPARE(Portapapeles(), resultado);
+}
+
+void LineBreaksTest::textSetByTheProgramIsKeptExactly_data()
+{
+    QTest::addColumn<QString>("texto");
+
+    QTest::newRow("a lone LF") << "a\nb";
+    QTest::newRow("a lone CR") << "a\rb";
+    QTest::newRow("LF CR and CR CR LF") << "\n\ra\r\r\nb";
+    QTest::newRow("a NUL character and what follows it") << QString::fromUtf16(u"a\0b\r", 4);
+    QTest::newRow("letters beyond the basic plane") << QString::fromUtf16(u"\u00e9\U0001F600\u2028x");
+    QTest::newRow("lone surrogates, high and low") << QStringLiteral("a") + QChar(0xD800) + "b" + QChar(0xDC00) + "\r" + QChar(0xDBFF);
+    QTest::newRow("a pair across two pieces of 65536 units")
+        << QString(65535, QLatin1Char('a')) + QString::fromUtf16(u"\U0001F600\r\n");
+}
+
+void LineBreaksTest::textSetByTheProgramIsKeptExactly()
+{
+    QFETCH(QString, texto);
+
+    for (const char *nombre : {"sOriginal", "sConvertido"}) {
+        CuadroTexto *caja = Caja(ventana.get(), QLatin1String(nombre));
+        QVERIFY(caja->setProperty("plainText", texto));
+        QCOMPARE(Texto(ventana.get(), nombre), texto);
+    }
 }
 
 void LineBreaksTest::noBreakSpaceReachesTheConversionUntouched_data()
@@ -137,7 +211,7 @@ void LineBreaksTest::noBreakSpaceReachesTheConversionUntouched()
         Pulsa(Boton(ventana.get(), QStringLiteral("cmdCopiar")));
     }
     QCOMPARE(Portapapeles(), resultado);
-    QCOMPARE(Caja(ventana.get(), QStringLiteral("sConvertido"))->document()->toRawText(), resultado);
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), resultado);
 }
 
 void LineBreaksTest::resultBreaksShowAsLinesAndCopyExactly_data()
@@ -145,12 +219,12 @@ void LineBreaksTest::resultBreaksShowAsLinesAndCopyExactly_data()
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("origen");
     QTest::addColumn<QStringList>("lineas");       // as the result box shows them
-    QTest::addColumn<QString>("portapapeles");     // after Copy
+    QTest::addColumn<QString>("portapapeles");     // after Copy, and what the box holds
 
     QTest::newRow("BR with CR LF after it shows two lines and copies CR LF")
-        << QStringList{"mnuSaltos"} << "a\nb" << QStringList{"a<BR>", "b"} << "a<BR>" + CRLF + "b";
+        << QStringList{"mnuSaltos"} << "a\r\nb" << QStringList{"a<BR>", "b"} << "a<BR>" + CRLF + "b";
     QTest::newRow("BR with a lone CR after it shows two lines and copies the lone CR")
-        << QStringList{"mnuSaltos", "mnuSoloCR"} << "a\nb\nc" << QStringList{"a<BR>", "b<BR>", "c"}
+        << QStringList{"mnuSaltos", "mnuSoloCR"} << "a\r\nb\r\nc" << QStringList{"a<BR>", "b<BR>", "c"}
         << "a<BR>" + CR + "b<BR>" + CR + "c";
     QTest::newRow("HTML to text gives CR LF, shown as a new line")
         << QStringList{"mnuHTMLaTexto", "mnuSaltos"} << "x<BR>y" << QStringList{"x", "y"} << "x" + CRLF + "y";
@@ -158,11 +232,13 @@ void LineBreaksTest::resultBreaksShowAsLinesAndCopyExactly_data()
         << QStringList{"mnuHTMLaTexto", "mnuSaltos", "mnuSoloCR"} << "x<BR>y" << QStringList{"x", "y"}
         << "x" + CR + "y";
     QTest::newRow("a lone CR and a CR LF in one result are both new lines")
-        << QStringList{"mnuHTMLaTexto", "mnuSaltos", "mnuSoloCR"} << "a\nb<BR>c" << QStringList{"a", "b", "c"}
+        << QStringList{"mnuHTMLaTexto", "mnuSaltos", "mnuSoloCR"} << "a\r\nb<BR>c" << QStringList{"a", "b", "c"}
         << "a" + CRLF + "b" + CR + "c";
     QTest::newRow("a lone CR followed by CR LF gives an empty line between")
-        << QStringList{"mnuHTMLaTexto", "mnuSaltos", "mnuSoloCR"} << "a<BR>\n\nb" << QStringList{"a", "", "b"}
+        << QStringList{"mnuHTMLaTexto", "mnuSaltos", "mnuSoloCR"} << "a<BR>\r\n\r\nb" << QStringList{"a", "", "b"}
         << "a" + CR + CRLF + "b";
+    QTest::newRow("a lone LF set in the source reaches the result untouched")
+        << QStringList{} << "a\nb" << QStringList{"a", "b"} << "a" + LF + "b";
 }
 
 void LineBreaksTest::resultBreaksShowAsLinesAndCopyExactly()
@@ -176,28 +252,30 @@ void LineBreaksTest::resultBreaksShowAsLinesAndCopyExactly()
     Caja(ventana.get(), QStringLiteral("sOriginal"))->setPlainText(origen);
     Pulsa(Boton(ventana.get(), QStringLiteral("cmdConvertir")));
 
-    QPlainTextEdit *convertido = Caja(ventana.get(), QStringLiteral("sConvertido"));
-    QCOMPARE(convertido->blockCount(), lineas.size());
-    QCOMPARE(convertido->toPlainText().split(LF), lineas);
-    QVERIFY(!convertido->document()->toRawText().contains(CR));
-    QVERIFY(!convertido->document()->toRawText().contains(LF));
+    CuadroTexto *convertido = Caja(ventana.get(), QStringLiteral("sConvertido"));
+    QStringList vistas;
+    for (int linea = 0; linea < convertido->lines(); ++linea)
+        vistas << convertido->text(linea).remove(CR).remove(LF);
+    QCOMPARE(vistas, lineas);
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), portapapeles);
 
     Pulsa(Boton(ventana.get(), QStringLiteral("cmdCopiar")));
     QCOMPARE(Portapapeles(), portapapeles);
 }
 
-void LineBreaksTest::handEditedResultIsCopiedWithCrLf_data()
+void LineBreaksTest::handEditedResultIsCopiedAsTheBoxHoldsIt_data()
 {
     QTest::addColumn<QString>("tecleado");  // typed at the end of the result; "\n" is Return
     QTest::addColumn<bool>("reconvertir");  // converted again from the menu before copying
     QTest::addColumn<QString>("portapapeles");
 
-    QTest::newRow("a typed letter makes Copy take the box with CR LF") << "z" << false << "x" + CRLF + "yz";
-    QTest::newRow("a typed Return is copied as CR LF") << "\nz" << false << "x" + CRLF + "y" + CRLF + "z";
-    QTest::newRow("a new conversion makes Copy take the exact result again") << "z" << true << "x" + CR + "y";
+    QTest::newRow("a CR-only result, edited, is copied with CR only") << "z" << false << "x" + CR + "yz";
+    QTest::newRow("a typed Return adds CR LF and keeps the lone CR")
+        << "\nz" << false << "x" + CR + "y" + CRLF + "z";
+    QTest::newRow("a new conversion puts back the exact result") << "z" << true << "x" + CR + "y";
 }
 
-void LineBreaksTest::handEditedResultIsCopiedWithCrLf()
+void LineBreaksTest::handEditedResultIsCopiedAsTheBoxHoldsIt()
 {
     QFETCH(QString, tecleado);
     QFETCH(bool, reconvertir);
@@ -207,9 +285,9 @@ void LineBreaksTest::handEditedResultIsCopiedWithCrLf()
     Caja(ventana.get(), QStringLiteral("sOriginal"))->setPlainText(QStringLiteral("x<BR>y"));
     Pulsa(Boton(ventana.get(), QStringLiteral("cmdConvertir")));
 
-    QPlainTextEdit *convertido = Caja(ventana.get(), QStringLiteral("sConvertido"));
+    CuadroTexto *convertido = Caja(ventana.get(), QStringLiteral("sConvertido"));
     convertido->setFocus();
-    convertido->moveCursor(QTextCursor::End);
+    AlFinal(convertido);
     for (const QChar letra : tecleado) {
         if (letra == QLatin1Char('\n'))
             QTest::keyClick(convertido, Qt::Key_Return);
@@ -221,6 +299,49 @@ void LineBreaksTest::handEditedResultIsCopiedWithCrLf()
 
     Pulsa(Boton(ventana.get(), QStringLiteral("cmdCopiar")));
     QCOMPARE(Portapapeles(), portapapeles);
+}
+
+void LineBreaksTest::clipboardEqualsVelmoraConvertOutput_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QStringList>("argumentos");  // velmora-convert's for the same options
+
+    QTest::newRow("text to HTML with the default options") << QStringList{} << QStringList{"--options", "32"};
+    QTest::newRow("text to HTML with breaks, reserved characters and blanks")
+        << QStringList{"mnuSaltos", "mnuEntidadesHtml", "mnuEspacios"} << QStringList{"--options", "58"};
+    QTest::newRow("text to HTML with breaks as CR alone and numeric references")
+        << QStringList{"mnuUnicode", "mnuSaltos", "mnuSoloCR"} << QStringList{"--options", "39"};
+    QTest::newRow("HTML to text with breaks and blanks")
+        << QStringList{"mnuHTMLaTexto", "mnuSaltos", "mnuEspacios"} << QStringList{"--to-text", "--options", "50"};
+    QTest::newRow("HTML to text with breaks as CR alone")
+        << QStringList{"mnuHTMLaTexto", "mnuSaltos", "mnuSoloCR"} << QStringList{"--to-text", "--options", "38"};
+}
+
+void LineBreaksTest::clipboardEqualsVelmoraConvertOutput()
+{
+#ifndef VELMORA_CONVERT
+    QSKIP("velmora-convert is not built");
+#else
+    QFETCH(QStringList, items);
+    QFETCH(QStringList, argumentos);
+
+    // Every kind of break, at the ends and side by side, among the characters
+    // the conversion touches.
+    const QString corpus = QString::fromUtf8("\nuno\r\ndos\nTrés\rcuatro\n\r cinco\u2028seis\u2029 &lt;é<BR>\n ñ  \r\n\r\n"
+                                             "<br>&amp;lt;\r\r\n<BR>\r<BR>\n\rfin &nbsp;\"¿?\"\r");
+    QProcess convertidor;
+    convertidor.start(QStringLiteral(VELMORA_CONVERT), argumentos);
+    QVERIFY(convertidor.waitForStarted());
+    convertidor.write(corpus.toUtf8());
+    convertidor.closeWriteChannel();
+    QVERIFY(convertidor.waitForFinished());
+    QCOMPARE(convertidor.exitCode(), 0);
+
+    Marca(items);
+    PonPortapapeles(corpus);
+    Pulsa(Boton(ventana.get(), QStringLiteral("cmdPegayCopia")));
+    QCOMPARE(Portapapeles().toUtf8(), convertidor.readAllStandardOutput());
+#endif
 }
 
 QTEST_MAIN(LineBreaksTest)
