@@ -19,6 +19,8 @@
 namespace ConversionesTextoHTML {
 namespace {
 
+using V = Vectores::Juego;  // the vector helpers of this machine
+
 
 // Every body between '&' and ';' in the table is made of these, at most six long.
 constexpr bool EsCuerpo(char16_t c)
@@ -123,12 +125,11 @@ public:
     // where it stopped. May write up to a step past w.
     const char16_t *Copia(const char16_t *p, const char16_t *fin, char16_t *&w) const
     {
-        using namespace Vectores;
-        for (; std::size_t(fin - p) >= Paso; p += Paso, w += Paso) {
-            const Bloque b = Carga(p);
-            Vectores::Copia(p, w);
-            if (const Marcas m = Iguales(b, a_) | Iguales(b, b_)) {
-                const std::size_t i = Indice(m);
+        for (; std::size_t(fin - p) >= V::Paso; p += V::Paso, w += V::Paso) {
+            const V::Bloque b = V::Carga(p);
+            V::Copia(p, w);
+            if (const V::Marcas m = V::Iguales(b, a_) | V::Iguales(b, b_)) {
+                const std::size_t i = V::Indice(m);
                 w += i;
                 return p + i;
             }
@@ -154,7 +155,7 @@ inline std::uint64_t ClaveEn(const char16_t *p, const char16_t *fin, std::size_t
     if (q == tope || largo == 0)
         return 0;
     if (fin - p >= 9)
-        return Vectores::Clave(p + 1, largo);
+        return V::Clave(p + 1, largo);
     for (const char16_t *c = p + 1; c != q; ++c) {
         if (!EsCuerpo(*c))
             return 0;
@@ -250,15 +251,14 @@ private:
 
     Mapa Cartografia(const char16_t *p) const
     {
-        using namespace Vectores;
         Mapa m;
-        for (std::size_t k = 0; k < 64; k += Paso) {
-            const Bloque b = Carga(p + k);
-            Marcas disparo = Iguales(b, u'&');
+        for (std::size_t k = 0; k < 64; k += V::Paso) {
+            const V::Bloque b = V::Carga(p + k);
+            V::Marcas disparo = V::Iguales(b, u'&');
             if (saltos_)
-                disparo |= Iguales(b, u'<');
-            m.Disparos |= Bits(disparo) << k;
-            m.Fines |= Bits(Iguales(b, u';')) << k;
+                disparo |= V::Iguales(b, u'<');
+            m.Disparos |= V::Bits(disparo) << k;
+            m.Fines |= V::Bits(V::Iguales(b, u';')) << k;
         }
         return m;
     }
@@ -272,7 +272,7 @@ private:
     // trigger's key up to p[i + 9) for i up to 56, and copying a run from
     // within the map up to p[63 + Paso).
     static constexpr std::size_t Margen = 80;
-    static_assert(Margen >= 63 + Vectores::Paso && Margen >= 56 + 9);
+    static_assert(Margen >= 63 + V::Paso && Margen >= 56 + 9);
 
     const char16_t *Ventanas(const char16_t *p, const char16_t *const tope, const char16_t *const fin)
     {
@@ -284,8 +284,8 @@ private:
             for (;;) {
                 // A trigger past 56 may have its ';' beyond the map: the next map starts there.
                 const std::size_t i = disparos ? std::size_t(std::countr_zero(disparos)) : 64;
-                for (std::size_t k = hecho; k < std::min<std::size_t>(i, 64); k += Vectores::Paso)
-                    Vectores::Copia(p + k, w + (k - hecho));
+                for (std::size_t k = hecho; k < std::min<std::size_t>(i, 64); k += V::Paso)
+                    V::Copia(p + k, w + (k - hecho));
                 w += std::min<std::size_t>(i, 64) - hecho;
                 if (i > 56) {
                     p += std::min<std::size_t>(i, 64);
@@ -297,7 +297,7 @@ private:
                 }
                 const std::size_t largo = std::size_t(std::countr_zero((m.Fines >> (i + 1)) | 0x80u));
                 const char16_t c =
-                    largo - 1 < CuerpoMaximo ? TablaReferencias.Busca(Vectores::Clave(p + i + 1, largo)) : 0;
+                    largo - 1 < CuerpoMaximo ? TablaReferencias.Busca(V::Clave(p + i + 1, largo)) : 0;
                 if (c == u'&' || (c == u'<' && saltos_)) {
                     w_ = w;
                     return p + i;  // the chain's business, as in Atajo

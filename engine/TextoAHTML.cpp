@@ -17,6 +17,8 @@
 namespace ConversionesTextoHTML {
 namespace {
 
+using V = Vectores::Juego;  // the vector helpers of this machine
+
 constexpr std::size_t LargoMaximo = 8;  // the longest replacement, "&plusmn;"
 constexpr std::size_t BloqueTexto = 4096;  // input characters per block
 using SalidaHTML = Salida<LargoMaximo * BloqueTexto + Holgura>;
@@ -185,7 +187,7 @@ private:
     {
         const std::size_t largo = std::size_t(fin - p);
         const std::u16string_view grandes(grandes_.data(), std::size_t(cuantosGrandes_));
-        Vectores::Conteo n = Vectores::Cuenta<Grandes, ConRango>(p, fin, grandes, desde_, hasta_);
+        Vectores::Conteo n = V::Cuenta<Grandes, ConRango>(p, fin, grandes, desde_, hasta_);
         for (; p != fin; ++p) {
             n.Latin1 += *p >= 161 && *p < 256;
             n.Grandes += grandes.find(*p) != grandes.npos;
@@ -225,7 +227,7 @@ constexpr bool CabenTodasLasOpciones()
 static_assert(CabenTodasLasOpciones());
 
 // At most two bits set.
-inline bool Pocas(Vectores::Marcas marcas)
+inline bool Pocas(V::Marcas marcas)
 {
     marcas &= marcas - 1;
     return (marcas & (marcas - 1)) == 0;
@@ -239,40 +241,39 @@ inline bool Pocas(Vectores::Marcas marcas)
 // copies unmarked steps whole and handles one or two marks one by one.
 template <int N>
 char16_t *MapeaTramo(const char16_t *p, const char16_t *const tope, const char16_t *const fin, char16_t *w,
-                     const Vectores::Clases<N> &clases, const TablaCodificacion &tabla, bool denso)
+                     const V::Clases<N> &clases, const TablaCodificacion &tabla, bool denso)
 {
-    using namespace Vectores;
     // A step may copy a whole step from any point of its own.
-    const char16_t *const ultimo = std::size_t(fin - p) >= 2 * Paso ? std::min(tope, fin - (2 * Paso - 1)) : p;
-    for (; p < ultimo; p += Paso) {
-        const Bloque b = Carga(p);
+    const char16_t *const ultimo = std::size_t(fin - p) >= 2 * V::Paso ? std::min(tope, fin - (2 * V::Paso - 1)) : p;
+    for (; p < ultimo; p += V::Paso) {
+        const V::Bloque b = V::Carga(p);
         if (!denso) {
-            Marcas marcas = clases.Marca(b);
+            V::Marcas marcas = clases.Marca(b);
             if (marcas == 0) {
-                Copia(p, w);
-                w += Paso;
+                V::Copia(p, w);
+                w += V::Paso;
                 continue;
             }
             if (Pocas(marcas)) {
                 // Each mark: the run before it unchanged, then its replacement.
                 const char16_t *q = p;
                 do {
-                    const char16_t *h = p + Indice(marcas);
-                    Copia(q, w);
+                    const char16_t *h = p + V::Indice(marcas);
+                    V::Copia(q, w);
                     w += h - q;
                     w = tabla.Escribe(*h, w);
                     q = h + 1;
                 } while ((marcas &= marcas - 1) != 0);
-                Copia(q, w);
-                w += p + Paso - q;
+                V::Copia(q, w);
+                w += p + V::Paso - q;
                 continue;
             }
         }
-        if (HayAltos(b)) {
-            for (std::size_t i = 0; i < Paso; ++i)
+        if (V::HayAltos(b)) {
+            for (std::size_t i = 0; i < V::Paso; ++i)
                 w = tabla.EscribeCualquiera(p[i], w);
         } else {
-            for (std::size_t i = 0; i < Paso; i += 4)
+            for (std::size_t i = 0; i < V::Paso; i += 4)
                 w = tabla.EscribeCuatro(p + i, w);
         }
     }
@@ -317,7 +318,7 @@ std::u16string CodificaCon(std::u16string_view origen, std::u16string_view suelt
     const char16_t *const inicio = origen.data();
     const char16_t *const fin = inicio + origen.size();
     const Plan plan = Planea(inicio, fin, tabla, encoge);
-    const Vectores::Clases<N> clases(sueltos);
+    const V::Clases<N> clases(sueltos);
 
     SalidaHTML salida(plan.Reserva);
     for (const char16_t *p = inicio; p != fin;) {

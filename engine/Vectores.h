@@ -49,251 +49,258 @@ inline constexpr char16_t TopeSueltos = 64;
 
 // ---- Four units in a 64-bit word -------------------------------------------
 
-namespace Palabras {
+struct Palabras {
 
-static_assert(std::endian::native == std::endian::little, "unit i of a word is its lane i");
+    static_assert(std::endian::native == std::endian::little, "unit i of a word is its lane i");
 
-inline constexpr std::size_t Paso = 4;
-using Bloque = std::uint64_t;
-using Marcas = std::uint64_t;  // bit 15 of each marked unit's lane
+    static constexpr std::size_t Paso = 4;
+    using Bloque = std::uint64_t;
+    using Marcas = std::uint64_t;  // bit 15 of each marked unit's lane
 
-inline constexpr std::uint64_t Unos = 0x0001000100010001u;
-inline constexpr std::uint64_t Signos = 0x8000800080008000u;
-inline constexpr std::uint64_t Quince = 0x7FFF7FFF7FFF7FFFu;
+    static constexpr std::uint64_t Unos = 0x0001000100010001u;
+    static constexpr std::uint64_t Signos = 0x8000800080008000u;
+    static constexpr std::uint64_t Quince = 0x7FFF7FFF7FFF7FFFu;
 
-inline Bloque Carga(const char16_t *p)
-{
-    Bloque x;
-    std::memcpy(&x, p, sizeof x);
-    return x;
-}
-
-inline void Copia(const char16_t *p, char16_t *w) { std::memcpy(w, p, 8); }
-
-// The units that are n (1 to 0x8000) or more. The low fifteen bits plus
-// 0x8000 - n reach bit 15 exactly when they are n or more, and never carry
-// into the next lane.
-constexpr Marcas AlMenos(Bloque x, unsigned n) { return (((x & Quince) + Unos * (0x8000u - n)) | x) & Signos; }
-
-constexpr Marcas Iguales(Bloque x, char16_t c)
-{
-    const std::uint64_t z = x ^ (Unos * c);
-    return ~(((z & Quince) + Quince) | z) & Signos;
-}
-
-constexpr Marcas Latin1(Bloque x) { return AlMenos(x, 161) & ~AlMenos(x, 256); }
-constexpr bool HayAltos(Bloque x) { return (x & 0xFF00FF00FF00FF00u) != 0; }
-constexpr std::size_t Indice(Marcas m) { return std::size_t(std::countr_zero(m)) / 16; }
-
-// Lane bits 15, 31, 47 and 63 to bits 0-3: the shifted lane bits times the
-// constant land on bits 48-51, and no two partial products share a bit.
-constexpr std::uint64_t Bits(Marcas m) { return ((m >> 15) * 0x0001000200040008u) >> 48; }
-
-// Four units to four bytes: the low byte, or 0xFF for a unit above 255.
-constexpr std::uint64_t Bytes(Bloque x)
-{
-    std::uint64_t v = (x & 0x00FF00FF00FF00FFu) | (AlMenos(x, 256) >> 15) * 0xFF;
-    v = (v | v >> 8) & 0x0000FFFF0000FFFFu;
-    return (v | v >> 16) & 0xFFFFFFFFu;
-}
-
-inline std::uint64_t Clave(const char16_t *p, std::size_t largo)
-{
-    assert(largo >= 1 && largo <= 7);
-    const std::uint64_t bytes = Bytes(Carga(p)) | Bytes(Carga(p + 4)) << 32;
-    return (bytes & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
-}
-
-// Each unit below 64 is looked up in the map of single codes; there are few
-// of them in a step, and none in most.
-inline Marcas EnMapa(Bloque x, std::uint64_t mapa)
-{
-    Marcas m = 0;
-    for (Marcas bajos = mapa ? ~AlMenos(x, TopeSueltos) & Signos : 0; bajos; bajos &= bajos - 1) {
-        const int lane = std::countr_zero(bajos) - 15;
-        m |= (mapa >> (x >> lane & (TopeSueltos - 1)) & 1) << (lane + 15);
+    static Bloque Carga(const char16_t *p)
+    {
+        Bloque x;
+        std::memcpy(&x, p, sizeof x);
+        return x;
     }
-    return m;
-}
 
-inline std::uint64_t Mapa(std::u16string_view codigos)
-{
-    std::uint64_t mapa = 0;
-    for (char16_t c : codigos) {
-        assert(c < TopeSueltos);
-        mapa |= std::uint64_t(1) << c;
+    static void Copia(const char16_t *p, char16_t *w) { std::memcpy(w, p, 8); }
+
+    // The units that are n (1 to 0x8000) or more. The low fifteen bits plus
+    // 0x8000 - n reach bit 15 exactly when they are n or more, and never carry
+    // into the next lane.
+    static constexpr Marcas AlMenos(Bloque x, unsigned n)
+    {
+        return (((x & Quince) + Unos * (0x8000u - n)) | x) & Signos;
     }
-    return mapa;
-}
 
-template <int N>
-class Clases {
-public:
-    explicit Clases(std::u16string_view sueltos) : mapa_(Mapa(sueltos)) { assert(sueltos.size() == std::size_t(N)); }
-    Marcas Marca(Bloque x) const { return Latin1(x) | EnMapa(x, mapa_); }
+    static constexpr Marcas Iguales(Bloque x, char16_t c)
+    {
+        const std::uint64_t z = x ^ (Unos * c);
+        return ~(((z & Quince) + Quince) | z) & Signos;
+    }
 
-private:
-    std::uint64_t mapa_;
+    static constexpr Marcas Latin1(Bloque x) { return AlMenos(x, 161) & ~AlMenos(x, 256); }
+    static constexpr bool HayAltos(Bloque x) { return (x & 0xFF00FF00FF00FF00u) != 0; }
+    static constexpr std::size_t Indice(Marcas m) { return std::size_t(std::countr_zero(m)) / 16; }
+
+    // Lane bits 15, 31, 47 and 63 to bits 0-3: the shifted lane bits times the
+    // constant land on bits 48-51, and no two partial products share a bit.
+    static constexpr std::uint64_t Bits(Marcas m) { return ((m >> 15) * 0x0001000200040008u) >> 48; }
+
+    // Four units to four bytes: the low byte, or 0xFF for a unit above 255.
+    static constexpr std::uint64_t Bytes(Bloque x)
+    {
+        std::uint64_t v = (x & 0x00FF00FF00FF00FFu) | (AlMenos(x, 256) >> 15) * 0xFF;
+        v = (v | v >> 8) & 0x0000FFFF0000FFFFu;
+        return (v | v >> 16) & 0xFFFFFFFFu;
+    }
+
+    static std::uint64_t Clave(const char16_t *p, std::size_t largo)
+    {
+        assert(largo >= 1 && largo <= 7);
+        const std::uint64_t bytes = Bytes(Carga(p)) | Bytes(Carga(p + 4)) << 32;
+        return (bytes & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+    }
+
+    // Each unit below 64 is looked up in the map of single codes; there are few
+    // of them in a step, and none in most.
+    static Marcas EnMapa(Bloque x, std::uint64_t mapa)
+    {
+        Marcas m = 0;
+        for (Marcas bajos = mapa ? ~AlMenos(x, TopeSueltos) & Signos : 0; bajos; bajos &= bajos - 1) {
+            const int lane = std::countr_zero(bajos) - 15;
+            m |= (mapa >> (x >> lane & (TopeSueltos - 1)) & 1) << (lane + 15);
+        }
+        return m;
+    }
+
+    static std::uint64_t Mapa(std::u16string_view codigos)
+    {
+        std::uint64_t mapa = 0;
+        for (char16_t c : codigos) {
+            assert(c < TopeSueltos);
+            mapa |= std::uint64_t(1) << c;
+        }
+        return mapa;
+    }
+
+    template <int N>
+    class Clases {
+    public:
+        explicit Clases(std::u16string_view sueltos) : mapa_(Mapa(sueltos))
+        {
+            assert(sueltos.size() == std::size_t(N));
+        }
+        Marcas Marca(Bloque x) const { return Latin1(x) | EnMapa(x, mapa_); }
+
+    private:
+        std::uint64_t mapa_;
+    };
+
+    // Counts the classes in whole steps from p on, and advances p past them.
+    // The range [desde, hasta] lies below 64, or is empty (desde > hasta).
+    template <int Grandes, bool ConRango>
+    static Conteo Cuenta(
+        const char16_t *&p, const char16_t *fin, std::u16string_view grandes, char16_t desde, char16_t hasta)
+    {
+        const std::uint64_t mapaGrandes = Mapa(grandes);
+        std::uint64_t mapaRango = 0;
+        for (char16_t c = desde; c <= hasta; ++c)
+            mapaRango |= Mapa(std::u16string_view(&c, 1));
+        Conteo n;
+        for (; fin - p >= std::ptrdiff_t(Paso); p += Paso) {
+            const Bloque x = Carga(p);
+            n.Latin1 += std::size_t(std::popcount(Latin1(x)));
+            if (Grandes > 0)
+                n.Grandes += std::size_t(std::popcount(EnMapa(x, mapaGrandes)));
+            if (ConRango)
+                n.Rango += std::size_t(std::popcount(EnMapa(x, mapaRango)));
+        }
+        return n;
+    }
 };
-
-// Counts the classes in whole steps from p on, and advances p past them.
-// The range [desde, hasta] lies below 64, or is empty (desde > hasta).
-template <int Grandes, bool ConRango>
-Conteo Cuenta(const char16_t *&p, const char16_t *fin, std::u16string_view grandes, char16_t desde, char16_t hasta)
-{
-    const std::uint64_t mapaGrandes = Mapa(grandes);
-    std::uint64_t mapaRango = 0;
-    for (char16_t c = desde; c <= hasta; ++c)
-        mapaRango |= Mapa(std::u16string_view(&c, 1));
-    Conteo n;
-    for (; fin - p >= std::ptrdiff_t(Paso); p += Paso) {
-        const Bloque x = Carga(p);
-        n.Latin1 += std::size_t(std::popcount(Latin1(x)));
-        if (Grandes > 0)
-            n.Grandes += std::size_t(std::popcount(EnMapa(x, mapaGrandes)));
-        if (ConRango)
-            n.Rango += std::size_t(std::popcount(EnMapa(x, mapaRango)));
-    }
-    return n;
-}
-
-}  // namespace Palabras
 
 // ---- Sixteen units in two SSE2 registers -----------------------------------
 
 #ifdef VELMORA_SSE2
-namespace SSE2 {
+struct SSE2 {
 
-inline constexpr std::size_t Paso = 16;
-using Bloque = __m128i;  // the sixteen units narrowed to signed bytes, see Carga
-using Marcas = unsigned;
+    static constexpr std::size_t Paso = 16;
+    using Bloque = __m128i;  // the sixteen units narrowed to signed bytes, see Carga
+    using Marcas = unsigned;
 
-inline __m128i Carga8(const char16_t *p) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)); }
+    static __m128i Carga8(const char16_t *p) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p)); }
 
-// The units narrowed to the signed bytes c - 129 with saturation. That keeps
-// every code from 2 to 255 apart; 0, 1 and 0x8081 up fold onto -128, and 256
-// to 0x8080 onto 127, values no code from 2 to 255 gives. So a comparison
-// with any such code is exact.
-inline Bloque Carga(const char16_t *p)
-{
-    const __m128i sesgo = _mm_set1_epi16(129);
-    return _mm_packs_epi16(_mm_sub_epi16(Carga8(p), sesgo), _mm_sub_epi16(Carga8(p + 8), sesgo));
-}
-
-inline void Copia(const char16_t *p, char16_t *w)
-{
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(w), Carga8(p));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(w + 8), Carga8(p + 8));
-}
-
-inline __m128i Byte(char16_t c)
-{
-    assert(c >= 2 && c <= 255);
-    return _mm_set1_epi8(char(c - 129));
-}
-
-// 0xFF in each byte of b that is a code from 161 to 255.
-inline __m128i BytesLatin1(Bloque b)
-{
-    return _mm_andnot_si128(_mm_cmpeq_epi8(b, _mm_set1_epi8(127)), _mm_cmpgt_epi8(b, _mm_set1_epi8(31)));
-}
-
-inline Marcas Mascara(__m128i m) { return Marcas(_mm_movemask_epi8(m)); }
-inline Marcas Iguales(Bloque b, char16_t c) { return Mascara(_mm_cmpeq_epi8(b, Byte(c))); }
-inline Marcas Latin1(Bloque b) { return Mascara(BytesLatin1(b)); }
-
-inline bool HayAltos(Bloque b)
-{
-    return Mascara(_mm_or_si128(_mm_cmpeq_epi8(b, _mm_set1_epi8(127)), _mm_cmpeq_epi8(b, _mm_set1_epi8(-128)))) != 0;
-}
-
-constexpr std::size_t Indice(Marcas m) { return std::size_t(std::countr_zero(m)); }
-constexpr std::uint64_t Bits(Marcas m) { return m; }
-
-// Unsigned saturation: units above 255 become 0 or 255, bytes no body holds.
-inline std::uint64_t Clave(const char16_t *p, std::size_t largo)
-{
-    assert(largo >= 1 && largo <= 7);
-    const __m128i v = Carga8(p);
-    std::uint64_t clave;
-    _mm_storel_epi64(reinterpret_cast<__m128i *>(&clave), _mm_packus_epi16(v, v));
-    return (clave & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
-}
-
-template <int N>
-class Clases {
-public:
-    explicit Clases(std::u16string_view sueltos)
+    // The units narrowed to the signed bytes c - 129 with saturation. That keeps
+    // every code from 2 to 255 apart; 0, 1 and 0x8081 up fold onto -128, and 256
+    // to 0x8080 onto 127, values no code from 2 to 255 gives. So a comparison
+    // with any such code is exact.
+    static Bloque Carga(const char16_t *p)
     {
-        assert(sueltos.size() == std::size_t(N));
-        for (int i = 0; i < N; ++i)
-            sueltos_[i] = Byte(sueltos[std::size_t(i)]);
+        const __m128i sesgo = _mm_set1_epi16(129);
+        return _mm_packs_epi16(_mm_sub_epi16(Carga8(p), sesgo), _mm_sub_epi16(Carga8(p + 8), sesgo));
     }
 
-    Marcas Marca(Bloque b) const
+    static void Copia(const char16_t *p, char16_t *w)
     {
-        __m128i m = BytesLatin1(b);
-        for (int i = 0; i < N; ++i)
-            m = _mm_or_si128(m, _mm_cmpeq_epi8(b, sueltos_[i]));
-        return Mascara(m);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(w), Carga8(p));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(w + 8), Carga8(p + 8));
     }
 
-private:
-    __m128i sueltos_[N > 0 ? N : 1]{};  // a plain array: std::array would drop the vector type's attributes
-};
+    static __m128i Byte(char16_t c)
+    {
+        assert(c >= 2 && c <= 255);
+        return _mm_set1_epi8(char(c - 129));
+    }
 
-// The sum of the sixteen unsigned bytes of v.
-inline std::size_t SumaBytes(__m128i v)
-{
-    const __m128i sumas = _mm_sad_epu8(v, _mm_setzero_si128());
-    return std::size_t(_mm_cvtsi128_si32(sumas) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sumas, sumas)));
-}
+    // 0xFF in each byte of b that is a code from 161 to 255.
+    static __m128i BytesLatin1(Bloque b)
+    {
+        return _mm_andnot_si128(_mm_cmpeq_epi8(b, _mm_set1_epi8(127)), _mm_cmpgt_epi8(b, _mm_set1_epi8(31)));
+    }
 
-// Counts in byte counters, one per unit position, emptied every 255 steps.
-// Grandes is grandes.size() rounded up to even: the last code is repeated,
-// which adds nothing to an "or".
-template <int Grandes, bool ConRango>
-Conteo Cuenta(const char16_t *&p, const char16_t *fin, std::u16string_view grandes, char16_t desde, char16_t hasta)
-{
-    assert(grandes.size() <= std::size_t(Grandes) && (Grandes == 0 || !grandes.empty()));
-    __m128i g[Grandes > 0 ? Grandes : 1];
-    for (int i = 0; i < Grandes; ++i)
-        g[i] = Byte(grandes[std::min<std::size_t>(std::size_t(i), grandes.size() - 1)]);
-    // An empty range is the one from 1 to 0; its bytes fold onto -128, which
-    // the strict comparisons leave out.
-    const __m128i bajo = _mm_set1_epi8(char(desde - 130));
-    const __m128i alto = _mm_set1_epi8(char(hasta - 128));
-    Conteo n;
-    while (fin - p >= 16) {
-        __m128i cl = _mm_setzero_si128(), cg = _mm_setzero_si128(), cr = _mm_setzero_si128();
-        for (int pasos = 0; pasos < 255 && fin - p >= 16; ++pasos, p += 16) {
-            const __m128i b = Carga(p);
-            cl = _mm_sub_epi8(cl, BytesLatin1(b));
-            if (Grandes > 0) {
-                __m128i m = _mm_cmpeq_epi8(b, g[0]);
-                for (int i = 1; i < Grandes; ++i)
-                    m = _mm_or_si128(m, _mm_cmpeq_epi8(b, g[i]));
-                cg = _mm_sub_epi8(cg, m);
-            }
-            if (ConRango)
-                cr = _mm_sub_epi8(cr, _mm_and_si128(_mm_cmpgt_epi8(b, bajo), _mm_cmpgt_epi8(alto, b)));
+    static Marcas Mascara(__m128i m) { return Marcas(_mm_movemask_epi8(m)); }
+    static Marcas Iguales(Bloque b, char16_t c) { return Mascara(_mm_cmpeq_epi8(b, Byte(c))); }
+    static Marcas Latin1(Bloque b) { return Mascara(BytesLatin1(b)); }
+
+    static bool HayAltos(Bloque b)
+    {
+        const __m128i m = _mm_or_si128(_mm_cmpeq_epi8(b, _mm_set1_epi8(127)), _mm_cmpeq_epi8(b, _mm_set1_epi8(-128)));
+        return Mascara(m) != 0;
+    }
+
+    static constexpr std::size_t Indice(Marcas m) { return std::size_t(std::countr_zero(m)); }
+    static constexpr std::uint64_t Bits(Marcas m) { return m; }
+
+    // Unsigned saturation: units above 255 become 0 or 255, bytes no body holds.
+    static std::uint64_t Clave(const char16_t *p, std::size_t largo)
+    {
+        assert(largo >= 1 && largo <= 7);
+        const __m128i v = Carga8(p);
+        std::uint64_t clave;
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(&clave), _mm_packus_epi16(v, v));
+        return (clave & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+    }
+
+    template <int N>
+    class Clases {
+    public:
+        explicit Clases(std::u16string_view sueltos)
+        {
+            assert(sueltos.size() == std::size_t(N));
+            for (int i = 0; i < N; ++i)
+                sueltos_[i] = Byte(sueltos[std::size_t(i)]);
         }
-        n.Latin1 += SumaBytes(cl);
-        n.Grandes += SumaBytes(cg);
-        n.Rango += SumaBytes(cr);
-    }
-    return n;
-}
 
-}  // namespace SSE2
+        Marcas Marca(Bloque b) const
+        {
+            __m128i m = BytesLatin1(b);
+            for (int i = 0; i < N; ++i)
+                m = _mm_or_si128(m, _mm_cmpeq_epi8(b, sueltos_[i]));
+            return Mascara(m);
+        }
+
+    private:
+        __m128i sueltos_[N > 0 ? N : 1]{};  // a plain array: std::array would drop the vector type's attributes
+    };
+
+    // The sum of the sixteen unsigned bytes of v.
+    static std::size_t SumaBytes(__m128i v)
+    {
+        const __m128i sumas = _mm_sad_epu8(v, _mm_setzero_si128());
+        return std::size_t(_mm_cvtsi128_si32(sumas) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sumas, sumas)));
+    }
+
+    // Counts in byte counters, one per unit position, emptied every 255 steps.
+    // Grandes is grandes.size() rounded up to even: the last code is repeated,
+    // which adds nothing to an "or".
+    template <int Grandes, bool ConRango>
+    static Conteo Cuenta(
+        const char16_t *&p, const char16_t *fin, std::u16string_view grandes, char16_t desde, char16_t hasta)
+    {
+        assert(grandes.size() <= std::size_t(Grandes) && (Grandes == 0 || !grandes.empty()));
+        __m128i g[Grandes > 0 ? Grandes : 1];
+        for (int i = 0; i < Grandes; ++i)
+            g[i] = Byte(grandes[std::min<std::size_t>(std::size_t(i), grandes.size() - 1)]);
+        // An empty range is the one from 1 to 0; its bytes fold onto -128, which
+        // the strict comparisons leave out.
+        const __m128i bajo = _mm_set1_epi8(char(desde - 130));
+        const __m128i alto = _mm_set1_epi8(char(hasta - 128));
+        Conteo n;
+        while (fin - p >= 16) {
+            __m128i cl = _mm_setzero_si128(), cg = _mm_setzero_si128(), cr = _mm_setzero_si128();
+            for (int pasos = 0; pasos < 255 && fin - p >= 16; ++pasos, p += 16) {
+                const __m128i b = Carga(p);
+                cl = _mm_sub_epi8(cl, BytesLatin1(b));
+                if (Grandes > 0) {
+                    __m128i m = _mm_cmpeq_epi8(b, g[0]);
+                    for (int i = 1; i < Grandes; ++i)
+                        m = _mm_or_si128(m, _mm_cmpeq_epi8(b, g[i]));
+                    cg = _mm_sub_epi8(cg, m);
+                }
+                if (ConRango)
+                    cr = _mm_sub_epi8(cr, _mm_and_si128(_mm_cmpgt_epi8(b, bajo), _mm_cmpgt_epi8(alto, b)));
+            }
+            n.Latin1 += SumaBytes(cl);
+            n.Grandes += SumaBytes(cg);
+            n.Rango += SumaBytes(cr);
+        }
+        return n;
+    }
+};
 #endif
 
 // ---- The one dispatch point ------------------------------------------------
 
 #ifdef VELMORA_SSE2
-using namespace SSE2;
+using Juego = SSE2;
 #else
-using namespace Palabras;
+using Juego = Palabras;
 #endif
 
 }  // namespace ConversionesTextoHTML::Vectores
