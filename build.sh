@@ -4,7 +4,8 @@
 #   ./build.sh run    install what is missing, build, start the program
 #   ./build.sh test   install what is missing, build, run every test suite:
 #                     the normal build, the same tests under AddressSanitizer and
-#                     UndefinedBehaviorSanitizer, and a bounded fuzzing run
+#                     UndefinedBehaviorSanitizer, a bounded fuzzing run, and the
+#                     engine's tests built for aarch64 and run under qemu
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,7 +19,7 @@ run | test) ;;
 esac
 
 paquetes=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev)
-[ "$accion" = test ] && paquetes+=(libgtest-dev libbenchmark-dev clang)
+[ "$accion" = test ] && paquetes+=(libgtest-dev libbenchmark-dev clang googletest g++-aarch64-linux-gnu qemu-user)
 
 instala() {
     local faltan=()
@@ -72,8 +73,20 @@ fuzz() {
     rm -rf "$corpus" "$registro"
 }
 
-prueba() { # build-dir log
-    ctest --test-dir "$1" --output-on-failure -j "$(nproc)" 2>&1 | tee "$2"
+prueba() { # build-dir log [ctest options...]
+    local dir=$1 registro=$2
+    shift 2
+    ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" "$@" 2>&1 | tee "$registro"
+}
+
+# The engine and its tests only, cross-compiled; GoogleTest is built from
+# /usr/src/googletest for the target, and the tests run under qemu-aarch64.
+aarch64() {
+    cmake -S . -B build-aarch64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \
+        -DCMAKE_BUILD_TYPE=Release -DVELMORA_UI=OFF -DVELMORA_BENCH=OFF >/dev/null
+    cmake --build build-aarch64 -j "$(nproc)" --target engine_tests
+    echo "== Engine tests on aarch64 under qemu"
+    prueba build-aarch64 "$registros/aarch64" -L engine
 }
 
 registros=$(mktemp -d)
@@ -84,7 +97,9 @@ prueba build-asan "$registros/asan"
 compila build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=ON -DVELMORA_BENCH=ON
 echo "== Tests"
 prueba build "$registros/normal"
+aarch64
 echo "== Summary"
 echo "sanitized: $(grep 'tests passed' "$registros/asan")"
+echo "aarch64 engine: $(grep 'tests passed' "$registros/aarch64")"
 grep 'tests passed' "$registros/normal"
 rm -rf "$registros"
