@@ -5,7 +5,8 @@
 #   ./build.sh test   install what is missing, build, run every test suite:
 #                     the normal build, the same tests under AddressSanitizer and
 #                     UndefinedBehaviorSanitizer, the engine and settings tests built
-#                     for Windows and run under Wine, and a bounded fuzzing run
+#                     for Windows and run under Wine, the engine's tests built for
+#                     aarch64 and run under qemu, and a bounded fuzzing run
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,7 +21,8 @@ esac
 
 paquetes=(g++ cmake ninja-build pkg-config qt6-base-dev libqscintilla2-qt6-dev libgl-dev)
 [ "$accion" = test ] && paquetes+=(libgtest-dev libbenchmark-dev clang
-    g++-mingw-w64-x86-64-posix googletest wine wine64 desktop-file-utils appstream groff-base)
+    g++-mingw-w64-x86-64-posix googletest wine wine64 desktop-file-utils appstream groff-base
+    g++-aarch64-linux-gnu qemu-user)
 
 instala() {
     local faltan=()
@@ -74,8 +76,20 @@ fuzz() {
     rm -rf "$corpus" "$registro"
 }
 
-prueba() { # build-dir log
-    ctest --test-dir "$1" --output-on-failure -j "$(nproc)" 2>&1 | tee "$2"
+prueba() { # build-dir log [ctest options...]
+    local dir=$1 registro=$2
+    shift 2
+    ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" "$@" 2>&1 | tee "$registro"
+}
+
+# The engine and its tests only, cross-compiled; GoogleTest is built from
+# /usr/src/googletest for the target, and the tests run under qemu-aarch64.
+aarch64() {
+    cmake -S . -B build-aarch64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \
+        -DCMAKE_BUILD_TYPE=Release -DVELMORA_UI=OFF -DVELMORA_BENCH=OFF >/dev/null
+    cmake --build build-aarch64 -j "$(nproc)" --target engine_tests
+    echo "== Engine tests on aarch64 under qemu"
+    prueba build-aarch64 "$registros/aarch64" -L engine
 }
 
 windows() { # log
@@ -94,8 +108,10 @@ prueba build-asan "$registros/asan"
 compila build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=ON -DVELMORA_BENCH=ON
 echo "== Tests"
 prueba build "$registros/normal"
+aarch64
 echo "== Summary"
 echo "sanitized: $(grep 'tests passed' "$registros/asan")"
+echo "aarch64 engine: $(grep 'tests passed' "$registros/aarch64")"
 grep 'tests passed' "$registros/normal"
 echo "Windows, under Wine: $(grep 'tests passed' "$registros/windows")"
 rm -rf "$registros"

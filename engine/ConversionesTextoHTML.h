@@ -33,6 +33,13 @@
 // everything above 255, lone surrogates) pass through untouched.
 //
 // Example: ConvierteTextoHTML(u"a<b & \u00e9", 0, 8) == u"a&lt;b &amp; &eacute;".
+//
+// Cost: time and heap linear in the text; the result is allocated once (twice
+// for some texts over 128 K characters) and input plus live result storage
+// stay below three times input plus output. A call puts about 71 KB on the
+// stack to HTML (64 KB for a block of the result, 4 KB for the table of the
+// option word) and about 34 KB to text (a block of the result); any thread's
+// default stack holds that.
 
 #include <array>
 #include <cstdint>
@@ -40,6 +47,24 @@
 #include <string_view>
 
 namespace ConversionesTextoHTML {
+
+enum : std::int16_t {
+    TextoAHTML = 0,
+    HTMLATexto = 1,
+};
+
+enum : std::int16_t {
+    OpcionUnicode = 1,        // numeric references instead of named ones
+    OpcionSaltos = 2,         // line breaks
+    OpcionSoloCR = 4,         // CR without LF
+    OpcionEntidadesHtml = 8,  // also the four reserved characters
+    OpcionEspacios = 16,      // blanks
+    OpcionCRtrasBR = 32,      // keep the line break after "<BR>"
+};
+
+std::u16string ConvierteTextoHTML(std::u16string_view Origen, std::int16_t Modo, std::int16_t Opciones);
+
+// ---- The entity table -----------------------------------------------------
 
 struct Entidad {
     std::u16string_view Texto;  // named reference, '&' and ';' included
@@ -150,21 +175,5 @@ inline constexpr std::array<Entidad, 99> Entidades{{
     {u"&gt;", 62, 1},         // 97
     {u"&amp;", 38, 1},        // 98
 }};
-
-enum : std::int16_t {
-    TextoAHTML = 0,
-    HTMLATexto = 1,
-};
-
-enum : std::int16_t {
-    OpcionUnicode = 1,        // numeric references instead of named ones
-    OpcionSaltos = 2,         // line breaks
-    OpcionSoloCR = 4,         // CR without LF
-    OpcionEntidadesHtml = 8,  // also the four reserved characters
-    OpcionEspacios = 16,      // blanks
-    OpcionCRtrasBR = 32,      // keep the line break after "<BR>"
-};
-
-std::u16string ConvierteTextoHTML(std::u16string_view Origen, std::int16_t Modo, std::int16_t Opciones);
 
 }  // namespace ConversionesTextoHTML

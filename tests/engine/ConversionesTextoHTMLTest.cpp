@@ -300,11 +300,19 @@ std::u16string TextoLargo(std::mt19937 &azar)
     return texto;
 }
 
+// How many random texts: VELMORA_DIFFERENTIAL_CASES, if set (a slow
+// emulator runs fewer), else 300,000. The long texts are a hundredth of that.
+int CasosDiferenciales()
+{
+    const char *entorno = std::getenv("VELMORA_DIFFERENTIAL_CASES");
+    return entorno ? std::max(100, std::atoi(entorno)) : 300000;
+}
+
 TEST(Diferencial, EngineMatchesTheLiteralModelOnRandomTexts)
 {
     const char *semillaEntorno = std::getenv("VELMORA_SEED");
     const std::uint32_t semilla = semillaEntorno ? std::uint32_t(std::strtoul(semillaEntorno, nullptr, 10)) : 20261208u;
-    const int casos = 300000;
+    const int casos = CasosDiferenciales();
     const int opcionesAltas[] = {64, 128, 0x4000, -32768, -1, 0x7FC0};
 
     std::mt19937 azar(semilla);
@@ -327,7 +335,7 @@ TEST(Diferencial, EngineMatchesTheLiteralModelOnLongTexts)
     const char *semillaEntorno = std::getenv("VELMORA_SEED");
     const std::uint32_t semilla = semillaEntorno ? std::uint32_t(std::strtoul(semillaEntorno, nullptr, 10)) : 20261208u;
     std::mt19937 azar(semilla ^ 0x5EEDu);
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < CasosDiferenciales() / 100; ++i) {
         const std::u16string texto = TextoLargo(azar);
         const int modo = int(azar() % 2);
         const int opciones = int(azar() % 64);

@@ -1,0 +1,463 @@
+// HTML to text.
+//
+// Why one pass gives the result of the whole sequence of replace-alls: apart
+// from "&amp;" and "&#38;", every reference decodes to a character that is
+// not '&', ';', a letter, a digit or '#', so it can neither start, complete
+// nor break another reference; those 194 operations act on disjoint '&'...';'
+// runs and fuse into one lookup per run. "&amp;", "&#38;" and the four "<BR>"
+// operations do cascade, so they run as exact streaming replace-alls chained
+// behind each other; the fast paths below only skip work when every stage of
+// that chain is idle and the text ahead cannot cascade.
+
+#include "Comun.h"
+#include "Vectores.h"
+
+#include <algorithm>
+#include <bit>
+#include <utility>
+
+namespace ConversionesTextoHTML {
+namespace {
+
+using V = Vectores::Juego;  // the vector helpers of this machine
+
+
+// Every body between '&' and ';' in the table is made of these, at most six long.
+constexpr bool EsCuerpo(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'#';
+}
+constexpr std::size_t CuerpoMaximo = 6;
+
+// One byte per character (all below 128), the length in the top byte.
+constexpr std::uint64_t Clave(std::u16string_view cuerpo)
+{
+    std::uint64_t clave = std::uint64_t(cuerpo.size()) << 56;
+    for (std::size_t i = 0; i < cuerpo.size(); ++i)
+        clave |= std::uint64_t(cuerpo[i]) << (8 * i);
+    return clave;
+}
+
+// A perfect hash from a reference's body to its character: a multiplier,
+// found while compiling, under which every body of the table has a slot of
+// its own, so a lookup is one load and one comparison. "nbsp" maps to the
+// blank; "amp" and "#38" map to '&', which tells the caller that they are not
+// fused: they run as their own stages.
+class Referencias {
+public:
+    constexpr Referencias()
+    {
+        while (!Prueba(multiplicador_))
+            multiplicador_ = (multiplicador_ + 0x4A8AE9229ED9BA3Au) | 1;
+        for (const auto &[cuerpo, caracter] : Cuerpos())
+            ranuras_[Ranura(Clave(cuerpo))] = Clave(cuerpo) | std::uint64_t(caracter) << 48;
+    }
+
+    // The character for a body, or 0 when the table has none.
+    constexpr char16_t Busca(std::u16string_view cuerpo) const
+    {
+        if (cuerpo.empty() || cuerpo.size() > CuerpoMaximo)
+            return 0;
+        return Busca(Clave(cuerpo));
+    }
+
+    // The same for a key from Clave or ClaveEn (bits 48-55 clear).
+    constexpr char16_t Busca(std::uint64_t clave) const
+    {
+        const std::uint64_t ranura = ranuras_[Ranura(clave)];
+        return (ranura & ~CampoCaracter) == clave ? char16_t(ranura >> 48 & 0xFF) : 0;
+    }
+
+private:
+    static constexpr std::uint64_t CampoCaracter = std::uint64_t(0xFF) << 48;
+    static constexpr int Bits = 12;
+
+    struct Cuerpo {
+        std::u16string_view Texto;
+        char16_t Caracter;
+    };
+
+    // Every body: each entry's name and number, and "nbsp".
+    static constexpr std::array<Cuerpo, 2 * Entidades.size() + 1> Cuerpos()
+    {
+        std::array<Cuerpo, 2 * Entidades.size() + 1> cuerpos{};
+        for (std::size_t i = 0; i < Entidades.size(); ++i) {
+            const auto &e = Entidades[i];
+            const auto n = Numericos[i].Vista();
+            cuerpos[2 * i] = {e.Texto.substr(1, e.Texto.size() - 2), char16_t(e.Codigo)};
+            cuerpos[2 * i + 1] = {n.substr(1, n.size() - 2), char16_t(e.Codigo)};
+        }
+        cuerpos.back() = {u"nbsp", u' '};
+        return cuerpos;
+    }
+
+    constexpr std::size_t Ranura(std::uint64_t clave) const
+    {
+        return std::size_t((clave * multiplicador_) >> (64 - Bits));
+    }
+
+    // Whether every body gets a slot of its own under the multiplier m.
+    static constexpr bool Prueba(std::uint64_t m)
+    {
+        std::array<std::uint64_t, (1 << Bits) / 64> usadas{};
+        for (const auto &cuerpo : Cuerpos()) {
+            const std::size_t r = std::size_t((Clave(cuerpo.Texto) * m) >> (64 - Bits));
+            if (usadas[r / 64] >> (r % 64) & 1)
+                return false;
+            usadas[r / 64] |= std::uint64_t(1) << (r % 64);
+        }
+        return true;
+    }
+
+    std::uint64_t multiplicador_ = 0x9E3779B97F4A7C15u;
+    std::array<std::uint64_t, 1 << Bits> ranuras_{};
+};
+
+constexpr Referencias TablaReferencias;
+
+// Copies runs of characters that are neither of two triggers (codes from 2
+// to 255), a step at a time.
+class Buscador {
+public:
+    Buscador(char16_t a, char16_t b) : a_(a), b_(b) {}
+
+    // Copies the characters at p to w up to the first trigger, and returns
+    // where it stopped. May write up to a step past w.
+    const char16_t *Copia(const char16_t *p, const char16_t *fin, char16_t *&w) const
+    {
+        for (; std::size_t(fin - p) >= V::Paso; p += V::Paso, w += V::Paso) {
+            const V::Bloque b = V::Carga(p);
+            V::Copia(p, w);
+            if (const V::Marcas m = V::Iguales(b, a_) | V::Iguales(b, b_)) {
+                const std::size_t i = V::Indice(m);
+                w += i;
+                return p + i;
+            }
+        }
+        while (p != fin && *p != a_ && *p != b_)
+            *w++ = *p++;
+        return p;
+    }
+
+private:
+    const char16_t a_;
+    const char16_t b_;
+};
+
+// The key of the reference that may start at p ('&'), and its body's length:
+// the characters before the first ';' among the next seven, if one to six.
+// Returns 0 when there is none.
+inline std::uint64_t ClaveEn(const char16_t *p, const char16_t *fin, std::size_t &largo)
+{
+    const char16_t *const tope = p + std::min<std::ptrdiff_t>(fin - p, CuerpoMaximo + 2);
+    const char16_t *const q = std::find(p + 1, tope, u';');
+    largo = std::size_t(q - p - 1);
+    if (q == tope || largo == 0)
+        return 0;
+    if (fin - p >= 9)
+        return V::Clave(p + 1, largo);
+    for (const char16_t *c = p + 1; c != q; ++c) {
+        if (!EsCuerpo(*c))
+            return 0;
+    }
+    return Clave({p + 1, largo});
+}
+
+// The decoding chain: "&amp;" -> "&", "&#38;" -> "&", the fused references,
+// then (with line breaks) the four "<BR>" operations. Each stage is an exact
+// streaming replace-all that hands its output to the next one.
+constexpr int EtapaReferencias = 2;
+constexpr int EtapaBR = 3;
+constexpr std::array<std::u16string_view, EtapaBR + 4> Patrones = {
+    u"&amp;", u"&#38;", u"", u"<BR>\n\r", u"<BR>\r\n", u"<BR>\r", u"<BR>",
+};
+
+// What the chain can hold back at once: every partial match and a reference
+// body. Each stage's output is no longer than its input, so a block writes at
+// most what it consumed and that.
+constexpr std::size_t Retenidos = [] {
+    std::size_t n = 1 + CuerpoMaximo;
+    for (std::u16string_view patron : Patrones)
+        n += patron.empty() ? 0 : patron.size() - 1;
+    return n;
+}();
+
+constexpr std::size_t BloqueHTML = 16384;  // input characters per block
+using SalidaTexto = Salida<BloqueHTML + 64 + Retenidos + Holgura>;  // 64: a block may end up to a map late
+
+class Decodificador {
+public:
+    explicit Decodificador(int opciones)
+        : espacios_(opciones & OpcionEspacios), saltos_(opciones & OpcionSaltos),
+          salto_((opciones & OpcionSoloCR) ? u"\r" : u"\r\n")
+    {
+        for (int etapa = 0; etapa < int(etapas_.size()); ++etapa) {
+            if (etapa != EtapaReferencias)
+                etapas_[std::size_t(etapa)] = {Patrones[std::size_t(etapa)], etapa < EtapaBR ? u"&" : salto_};
+        }
+        ultima_ = saltos_ ? EtapaBR + 4 : EtapaBR;
+    }
+
+    void Convierte(const char16_t *p, const char16_t *const fin, SalidaTexto &salida)
+    {
+        const Buscador disparador(u'&', saltos_ ? u'<' : u'&');
+        while (p != fin) {
+            // A block may end up to a map late (see Ventanas): shortcuts look ahead.
+            const char16_t *tope = p + std::min(std::size_t(fin - p), BloqueHTML);
+            w_ = salida.Bloque();
+            while (p < tope && !Ocioso())
+                Pasa(0, *p++);
+            while (p < tope) {
+                if ((p = Ventanas(p, tope, fin)) >= tope)
+                    break;
+                if ((p = disparador.Copia(p, tope, w_)) == tope)
+                    break;
+                if (const std::size_t hechos = Atajo(p, fin)) {
+                    p += hechos;
+                    continue;
+                }
+                // The chain, one character at a time, until every stage is idle.
+                do
+                    Pasa(0, *p++);
+                while (p < tope && !Ocioso());
+            }
+            salida.Anade(w_);
+        }
+        w_ = salida.Bloque();
+        Termina();
+        salida.Anade(w_);
+    }
+
+private:
+
+    struct Sustitucion {
+        std::u16string_view Buscado;
+        std::u16string_view Reemplazo;
+        std::size_t Hechos = 0;  // length of the partial match held back
+    };
+
+    bool Ocioso() const
+    {
+        return pendiente_ == 0 &&
+               std::all_of(etapas_.begin(), etapas_.end(), [](const Sustitucion &s) { return s.Hechos == 0; });
+    }
+
+    // Where the characters '&', '<' (with line breaks on) and ';' are among
+    // sixty-four, one bit each.
+    struct Mapa {
+        std::uint64_t Disparos = 0;
+        std::uint64_t Fines = 0;
+    };
+
+    Mapa Cartografia(const char16_t *p) const
+    {
+        Mapa m;
+        for (std::size_t k = 0; k < 64; k += V::Paso) {
+            const V::Bloque b = V::Carga(p + k);
+            V::Marcas disparo = V::Iguales(b, u'&');
+            if (saltos_)
+                disparo |= V::Iguales(b, u'<');
+            m.Disparos |= V::Bits(disparo) << k;
+            m.Fines |= V::Bits(V::Iguales(b, u';')) << k;
+        }
+        return m;
+    }
+
+    // The fast path for text full of references, while every stage is idle:
+    // one map per sixty-four characters says where every '&' and ';' is, so
+    // finding the next reference and its end needs no scan that waits for the
+    // previous one. Handles plain references as Atajo does and stops, at the
+    // trigger, at anything else (a '<', "&amp;", "&#38;", a reference to '<'),
+    // or where fewer than Margen characters are left: a map reads p[0, 64), a
+    // trigger's key up to p[i + 9) for i up to 56, and copying a run from
+    // within the map up to p[63 + Paso).
+    static constexpr std::size_t Margen = 80;
+    static_assert(Margen >= 63 + V::Paso && Margen >= 56 + 9);
+
+    const char16_t *Ventanas(const char16_t *p, const char16_t *const tope, const char16_t *const fin)
+    {
+        char16_t *w = w_;
+        while (p < tope && std::size_t(fin - p) >= Margen) {
+            const Mapa m = Cartografia(p);
+            std::uint64_t disparos = m.Disparos;
+            std::size_t hecho = 0;  // p[0, hecho) is written
+            for (;;) {
+                // A trigger past 56 may have its ';' beyond the map: the next map starts there.
+                const std::size_t i = disparos ? std::size_t(std::countr_zero(disparos)) : 64;
+                for (std::size_t k = hecho; k < std::min<std::size_t>(i, 64); k += V::Paso)
+                    V::Copia(p + k, w + (k - hecho));
+                w += std::min<std::size_t>(i, 64) - hecho;
+                if (i > 56) {
+                    p += std::min<std::size_t>(i, 64);
+                    break;
+                }
+                if (p[i] != u'&') {
+                    w_ = w;
+                    return p + i;
+                }
+                const std::size_t largo = std::size_t(std::countr_zero((m.Fines >> (i + 1)) | 0x80u));
+                const char16_t c =
+                    largo - 1 < CuerpoMaximo ? TablaReferencias.Busca(V::Clave(p + i + 1, largo)) : 0;
+                if (c == u'&' || (c == u'<' && saltos_)) {
+                    w_ = w;
+                    return p + i;  // the chain's business, as in Atajo
+                }
+                if (c == 0 || (c == u' ' && !espacios_)) {
+                    *w++ = u'&';
+                    hecho = i + 1;
+                } else {
+                    *w++ = c;
+                    hecho = i + largo + 2;
+                }
+                disparos &= disparos - 1;  // a reference's body holds no trigger
+            }
+        }
+        w_ = w;
+        return p;
+    }
+
+    // Within the chain, where "&amp;" and "&#38;" have had their own stages.
+    char16_t BuscaCuerpo(std::u16string_view cuerpo) const
+    {
+        const char16_t c = TablaReferencias.Busca(cuerpo);
+        return c == u'&' || (c == u' ' && !espacios_) ? 0 : c;
+    }
+
+    // Handles what needs no chain at all while every stage is idle, and
+    // leaves every stage idle: a reference that cannot cascade, or a "<BR>"
+    // whose neighbours cannot. Returns the number of characters consumed, or
+    // 0 to take the chain.
+    std::size_t Atajo(const char16_t *p, const char16_t *fin)
+    {
+        if (*p == u'&') {
+            std::size_t largo = 0;
+            const std::uint64_t clave = ClaveEn(p, fin, largo);
+            const char16_t c = clave ? TablaReferencias.Busca(clave) : 0;
+            if (c == u'&' || (c == u'<' && saltos_))
+                return 0;  // "&amp;" or "&#38;" may make a new reference, '<' may begin a "<BR>"
+            if (c == 0 || (c == u' ' && !espacios_)) {
+                *w_++ = u'&';  // starts no reference, nor can anything decoded from it
+                return 1;
+            }
+            *w_++ = c;
+            return largo + 2;
+        }
+
+        // '<', only a trigger with line breaks on. 'B' and 'R' cannot come out of
+        // a reference, but '>' can ("&gt;").
+        const std::u16string_view resto(p, std::size_t(fin - p));
+        if (!resto.starts_with(std::u16string_view(u"<BR>", 4))) {
+            if (resto.starts_with(std::u16string_view(u"<BR&", 4)))
+                return 0;
+            *w_++ = u'<';
+            return 1;
+        }
+        const char16_t a = resto.size() > 4 ? resto[4] : 0;
+        const char16_t b = resto.size() > 5 ? resto[5] : 0;
+        if (a == u'<' || a == u'&')
+            return 0;  // a later "<BR>" may still put a break behind this one
+        w_ = std::copy(salto_.begin(), salto_.end(), w_);
+        if ((a == LF && b == CR) || (a == CR && b == LF))
+            return 6;
+        return a == CR ? 5 : 4;
+    }
+
+    void Pasa(int etapa, char16_t c)
+    {
+        if (etapa == EtapaReferencias)
+            return Referencia(c);
+        if (etapa >= ultima_) {
+            *w_++ = c;
+            return;
+        }
+        Sustitucion &s = etapas_[etapa];
+        if (c == s.Buscado[s.Hechos]) {
+            if (++s.Hechos == s.Buscado.size()) {
+                s.Hechos = 0;
+                for (char16_t r : s.Reemplazo)
+                    Pasa(etapa + 1, r);
+            }
+            return;
+        }
+        // The first character of every pattern occurs only once in it, so a
+        // failed partial match can only start again at c itself.
+        const std::size_t hechos = std::exchange(s.Hechos, 0);
+        for (std::size_t i = 0; i < hechos; ++i)
+            Pasa(etapa + 1, s.Buscado[i]);
+        if (c == s.Buscado[0])
+            s.Hechos = 1;
+        else
+            Pasa(etapa + 1, c);
+    }
+
+    void Referencia(char16_t c)
+    {
+        if (pendiente_ == 0) {
+            if (c == u'&')
+                retenido_[pendiente_++] = c;
+            else
+                Pasa(EtapaBR, c);
+            return;
+        }
+        if (c == u';') {
+            if (const char16_t d = BuscaCuerpo({retenido_.data() + 1, pendiente_ - 1})) {
+                pendiente_ = 0;
+                Pasa(EtapaBR, d);
+            } else {
+                SueltaReferencia();
+                Pasa(EtapaBR, c);
+            }
+            return;
+        }
+        if (EsCuerpo(c) && pendiente_ <= CuerpoMaximo) {
+            retenido_[pendiente_++] = c;
+            return;
+        }
+        SueltaReferencia();
+        Referencia(c);
+    }
+
+    void SueltaReferencia()
+    {
+        const std::size_t n = std::exchange(pendiente_, 0);
+        for (std::size_t i = 0; i < n; ++i)
+            Pasa(EtapaBR, retenido_[i]);
+    }
+
+    // At the end of the text every partial match is plain text; each stage is
+    // flushed after the ones before it have handed it everything.
+    void Termina()
+    {
+        for (int etapa = 0; etapa < ultima_; ++etapa) {
+            if (etapa == EtapaReferencias) {
+                SueltaReferencia();
+                continue;
+            }
+            Sustitucion &s = etapas_[etapa];
+            const std::size_t hechos = std::exchange(s.Hechos, 0);
+            for (std::size_t i = 0; i < hechos; ++i)
+                Pasa(etapa + 1, s.Buscado[i]);
+        }
+    }
+
+    const bool espacios_;
+    const bool saltos_;
+    const std::u16string_view salto_;
+    char16_t *w_ = nullptr;
+    int ultima_;
+    std::array<Sustitucion, Patrones.size()> etapas_{};  // slot EtapaReferencias unused
+    std::array<char16_t, 1 + CuerpoMaximo> retenido_{};
+    std::size_t pendiente_ = 0;
+};
+
+}  // namespace
+
+std::u16string DecodificaHTML(std::u16string_view origen, int opciones)
+{
+    // Every operation of this direction shortens or keeps the text.
+    SalidaTexto salida(origen.size());
+    Decodificador(opciones).Convierte(origen.data(), origen.data() + origen.size(), salida);
+    return std::move(salida).Resultado();
+}
+
+}  // namespace ConversionesTextoHTML

@@ -1,0 +1,179 @@
+// Every set of vector helpers against the plain definition of what it marks,
+// on the same units: the codes the engine looks for, the edges where
+// narrowing or lane arithmetic could confuse one code with another, and
+// random mixes of both.
+
+#include "Vectores.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace ConversionesTextoHTML::Vectores;
+
+#ifndef __SSE2__
+static_assert(std::is_same_v<Juego, Palabras>, "a build without SSE2 runs the word version");
+#endif
+
+// Codes the engine compares with, and their neighbours across every edge.
+const std::vector<char16_t> Interesantes = {
+    0, 1, 2, 9, 10, 11, 13, 32, 34, 38, 59, 60, 62, 63, 64, 65, 127, 128, 129, 159, 160, 161, 162, 254, 255,
+    256, 257, 0x010A, 0x0126, 0x013C, 0x01A1, 0x01FF, 0x0A26, 0x2026, 0x7F7F, 0x7FFF, 0x8000, 0x8080, 0x8081,
+    0xD800, 0xDC00, 0xFF26, 0xFFFF, u'a', u'z', u'#', u';', u'&', u'<',
+};
+
+struct Fila {
+    const char *nombre;
+    std::u16string unidades;  // 16 or more
+};
+
+std::vector<Fila> Filas()
+{
+    std::vector<Fila> filas = {
+        {"plain letters", u"abcdefghijklmnopqrstuvwx"},
+        {"every code the engine looks for", u"\r\n \"&<>;\u00a1\u00ff\u00a0\u0080#a1\u00e9"},
+        {"edges of the narrowing", std::u16string(u"\0\1\2\x7F\x80\x81\xA0\xA1\xFF\u0100\u0101\u7FFF\u8000\u8080\u8081\uFFFF", 16)},
+        {"units whose low byte is a code looked for", u"\u010A\u010D\u0120\u0122\u0126\u013C\u013E\u013B"
+                                                      u"\u01A1\u01FF\u0A26\u2026\uFF26\u2620\u263C\u3B26"},
+        {"lone surrogates and markup", u"&amp;\xD800<BR>\xDC00;&#38;"},
+    };
+    std::mt19937 azar(20261208u);
+    for (int i = 0; i < 300; ++i) {
+        std::u16string u;
+        for (int k = 0; k < 24; ++k)
+            u += Interesantes[azar() % Interesantes.size()];
+        filas.push_back({"random mix of interesting codes", u});
+    }
+    return filas;
+}
+
+template <typename J>
+class Juegos : public testing::Test {};
+
+#ifdef __SSE2__
+using Todos = testing::Types<Palabras, SSE2>;
+#else
+using Todos = testing::Types<Palabras>;
+#endif
+TYPED_TEST_SUITE(Juegos, Todos);
+
+// Flags as one bool per unit of the step at p.
+template <typename J>
+std::vector<bool> Unidades(typename J::Marcas m)
+{
+    std::vector<bool> v(J::Paso);
+    const std::uint64_t bits = J::Bits(m);
+    for (std::size_t i = 0; i < J::Paso; ++i)
+        v[i] = bits >> i & 1;
+    EXPECT_EQ(bits >> J::Paso, 0u) << "no flag beyond the step";
+    if (bits) {
+        EXPECT_EQ(J::Indice(m), std::size_t(std::countr_zero(bits)));
+    }
+    return v;
+}
+
+template <typename J, typename F>
+std::vector<bool> Esperado(const char16_t *p, F cumple)
+{
+    std::vector<bool> v(J::Paso);
+    for (std::size_t i = 0; i < J::Paso; ++i)
+        v[i] = cumple(p[i]);
+    return v;
+}
+
+TYPED_TEST(Juegos, MarksAreExactForEveryCodeTheEngineLooksFor)
+{
+    using J = TypeParam;
+    const std::u16string sueltos = u"\n\r \"&<>";
+    const typename J::template Clases<7> clases(sueltos);
+    for (const Fila &fila : Filas()) {
+        SCOPED_TRACE(fila.nombre);
+        for (std::size_t k = 0; k + J::Paso <= fila.unidades.size(); k += J::Paso) {
+            const char16_t *p = fila.unidades.data() + k;
+            const auto b = J::Carga(p);
+            for (char16_t c : {u'\2', u'\n', u'\r', u' ', u'"', u'&', u';', u'<', u'>', u'?', u'\xA0', u'\xA1', u'\xFF'})
+                EXPECT_EQ(Unidades<J>(J::Iguales(b, c)), Esperado<J>(p, [c](char16_t u) { return u == c; })) << int(c);
+            const auto latin1 = [](char16_t u) { return u >= 161 && u <= 255; };
+            EXPECT_EQ(Unidades<J>(J::Latin1(b)), Esperado<J>(p, latin1));
+            EXPECT_EQ(Unidades<J>(clases.Marca(b)), Esperado<J>(p, [&](char16_t u) {
+                          return latin1(u) || sueltos.find(u) != sueltos.npos;
+                      }));
+            bool altos = false, dudosos = false;
+            for (std::size_t i = 0; i < J::Paso; ++i) {
+                altos |= p[i] >= 256;
+                dudosos |= p[i] < 2;
+            }
+            if (altos || !dudosos) {
+                EXPECT_EQ(J::HayAltos(b), altos);
+            }
+        }
+    }
+}
+
+TYPED_TEST(Juegos, CopyMovesOneWholeStep)
+{
+    using J = TypeParam;
+    for (const Fila &fila : Filas()) {
+        std::vector<char16_t> copia(J::Paso + 2, u'.');
+        J::Copia(fila.unidades.data(), copia.data() + 1);
+        std::vector<char16_t> esperado(J::Paso + 2, u'.');
+        std::copy_n(fila.unidades.data(), J::Paso, esperado.data() + 1);
+        EXPECT_EQ(copia, esperado) << fila.nombre;
+    }
+}
+
+TYPED_TEST(Juegos, KeyHoldsTheLowBytesAndNoBodyByteForHighUnits)
+{
+    using J = TypeParam;
+    for (const Fila &fila : Filas()) {
+        SCOPED_TRACE(fila.nombre);
+        for (std::size_t largo = 1; largo <= 7; ++largo) {
+            const std::uint64_t clave = J::Clave(fila.unidades.data(), largo);
+            EXPECT_EQ(clave >> 56, largo);
+            for (std::size_t i = 0; i < 7; ++i) {
+                const unsigned byte = unsigned(clave >> (8 * i) & 0xFF), u = fila.unidades[i];
+                if (i >= largo)
+                    EXPECT_EQ(byte, 0u) << i;
+                else if (u < 256)
+                    EXPECT_EQ(byte, u) << i;
+                else
+                    EXPECT_TRUE(byte == 0 || byte == 0xFF) << i;
+            }
+        }
+    }
+}
+
+// The grouping the engine uses for the size of a result, on runs long enough
+// to empty the byte counters of the SSE2 version.
+TYPED_TEST(Juegos, CountsMatchAPlainCount)
+{
+    using J = TypeParam;
+    const std::u16string grandes = u" \"&";
+    const char16_t desde = 13, hasta = 62;
+    std::mt19937 azar(7);
+    for (std::size_t largo : {0u, 3u, 16u, 100u, 4101u, 70000u}) {
+        std::u16string texto;
+        for (std::size_t i = 0; i < largo; ++i)
+            texto += Interesantes[azar() % Interesantes.size()];
+        const char16_t *p = texto.data();
+        const Conteo n = J::template Cuenta<4, true>(p, texto.data() + texto.size(), grandes, desde, hasta);
+        EXPECT_LT(std::size_t(texto.data() + texto.size() - p), J::Paso) << "only a partial step is left";
+        Conteo esperado;
+        for (const char16_t *q = texto.data(); q != p; ++q) {
+            esperado.Latin1 += *q >= 161 && *q <= 255;
+            esperado.Grandes += grandes.find(*q) != grandes.npos;
+            esperado.Rango += *q >= desde && *q <= hasta;
+        }
+        EXPECT_EQ(n.Latin1, esperado.Latin1) << largo;
+        EXPECT_EQ(n.Grandes, esperado.Grandes) << largo;
+        EXPECT_EQ(n.Rango, esperado.Rango) << largo;
+    }
+}
+
+}  // namespace
