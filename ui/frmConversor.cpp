@@ -4,6 +4,7 @@
 #include "Configuracion.h"
 #include "ConversionesTextoHTML.h"
 #include "Linea.h"
+#include "Portapapeles.h"
 #include "Twips.h"
 #include "Version.h"
 #include "frmAbout.h"
@@ -13,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -33,7 +35,6 @@ namespace {
 
 constexpr QSizeF TamanoDiseno{5865, 4020};  // outer size, twips
 constexpr QSizeF TamanoMinimo{4740, 3780};
-constexpr int PixelesMaximos = 32767;       // the largest window X11 and Windows accept
 
 const QString Titulo = QStringLiteral(VELMORA_TITULO);
 const QString PendienteProcesar = QStringLiteral("Pendiente procesar");
@@ -120,6 +121,13 @@ void PoneTextoEtiqueta(QLabel *etiqueta, const QString &texto)
     etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()), etiqueta->height());
 }
 
+// No data at all while another program holds the clipboard: that program did
+// not answer in time (it hangs, or is stopped), so nothing was read.
+bool PortapapelesMudo(const QMimeData *datos)
+{
+    return datos->formats().isEmpty() && Portapapeles::DeOtroPrograma();
+}
+
 QString RutaConfiguracion()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
@@ -137,7 +145,27 @@ frmConversor::frmConversor(QWidget *parent)
     CreaMenus();
     PoneTamanoExterior(TamanoDiseno);
     Conecta();
+#ifndef Q_OS_MACOS
+    // On a Mac, Option with a letter types a character of its own.
+    qApp->installEventFilter(this);
+#endif
     Form_Load();
+}
+
+// No menu has an access key, so Alt with a letter would type the letter into a
+// box. AltGr (Ctrl+Alt on Windows) and the Alt codes of the keypad still type.
+bool frmConversor::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::KeyPress) {
+        const auto *tecla = static_cast<QKeyEvent *>(evento);
+        const auto *control = qobject_cast<QWidget *>(objeto);
+        const Qt::KeyboardModifiers teclas = tecla->modifiers();
+        if (control && isAncestorOf(control) && teclas.testFlag(Qt::AltModifier) &&
+            !(teclas & (Qt::ControlModifier | Qt::KeypadModifier)) && !tecla->text().isEmpty() &&
+            tecla->text().front().isPrint())
+            return true;
+    }
+    return QMainWindow::eventFilter(objeto, evento);
 }
 
 // ---- Design state ----------------------------------------------------------
@@ -170,6 +198,8 @@ QPushButton *Boton(QWidget *padre, const char *nombre, const char *imagen, QRect
     icono.addPixmap(dibujo, QIcon::Active);
     boton->setIcon(icono);
     boton->setIconSize(dibujo.size());
+    // Enter and keypad Enter press the focused button, as Space does.
+    boton->setAutoDefault(true);
     return boton;
 }
 
@@ -394,7 +424,7 @@ void frmConversor::cmdPegar_Click()
 bool frmConversor::Pega()
 {
     const QMimeData *datos = QGuiApplication::clipboard()->mimeData();
-    if (!datos) {
+    if (!datos || PortapapelesMudo(datos)) {
         Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede leer el portapapeles."));
         return false;
     }
@@ -486,11 +516,22 @@ void frmConversor::PoneEstado(const QString &Estado)
     if (fila->VaciaResultado)
         MuestraResultado(QString());
     semaforo(QLatin1String(fila->Luz));
-    cmdCopiar->setEnabled(fila->Copiar);
-    cmdPegar->setEnabled(fila->Pegar);
-    cmdBorrar->setEnabled(fila->Borrar);
-    cmdPegayCopia->setEnabled(fila->PegayCopia);
-    cmdConvertir->setEnabled(fila->Convertir);
+    QWidget *caja = fila->Estado == PendienteProcesar ? sOriginal : sConvertido;
+    ActivaBoton(cmdCopiar, fila->Copiar, caja);
+    ActivaBoton(cmdPegar, fila->Pegar, caja);
+    ActivaBoton(cmdBorrar, fila->Borrar, caja);
+    ActivaBoton(cmdPegayCopia, fila->PegayCopia, caja);
+    ActivaBoton(cmdConvertir, fila->Convertir, caja);
+}
+
+// Disabling the focused button would hand the focus on to the next one in the
+// tab order, Close among them, and a second key press would close the window.
+// The box that the state concerns takes the focus instead.
+void frmConversor::ActivaBoton(QPushButton *boton, bool activo, QWidget *caja)
+{
+    if (!activo && focusWidget() == boton)
+        caja->setFocus(Qt::OtherFocusReason);
+    boton->setEnabled(activo);
 }
 
 void frmConversor::semaforo(const QString &Color)
@@ -693,12 +734,22 @@ QSizeF frmConversor::TamanoExterior() const
 
 void frmConversor::PoneTamanoExterior(QSizeF twips)
 {
-    // Sizes the window system cannot take give the minimum or the largest window.
+    // A size beyond the available area of the screen gives that area; the
+    // minimum holds even on a screen smaller than it.
     const QSize minimo = centralWidget()->minimumSize();
+    const QSize mayor = TamanoPantalla();
     const QSize pedido = Twips::Cliente(twips);
-    const int ancho = std::clamp(pedido.width(), minimo.width(), PixelesMaximos);
-    const int alto = std::clamp(pedido.height(), minimo.height(), PixelesMaximos);
+    const int ancho = std::max(minimo.width(), std::min(pedido.width(), mayor.width()));
+    const int alto = std::max(minimo.height(), std::min(pedido.height(), mayor.height() - AltoMenu(ancho)));
     resize(ancho, alto + AltoMenu(ancho));
+}
+
+// The largest window that the available area (without task bars and docks) of
+// the screen it is on, or will open on, holds with its frame. The frame is
+// known only once the window is shown; a maximised window is never larger.
+QSize frmConversor::TamanoPantalla() const
+{
+    return screen()->availableGeometry().size() - (frameGeometry().size() - size());
 }
 
 void frmConversor::resizeEvent(QResizeEvent *event)

@@ -35,6 +35,7 @@ public:
     void PoneTamanoExterior(QSizeF twips);
 
 protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -45,9 +46,11 @@ private:
     void Form_Load();
     void Form_Resize();
     int AltoMenu(int ancho) const;
+    QSize TamanoPantalla() const;
     void Form_Unload();
 
     void semaforo(const QString &Color);
+    void ActivaBoton(QPushButton *boton, bool activo, QWidget *caja);
     void ActualizaIdioma();
     void LeeConfiguracion();
     void GuardaConfiguracion() const;
