@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -34,8 +35,8 @@ bool DuenoX11(xcb_connection_t *conexion)
 }
 #endif
 
-}  // namespace
-
+// Whether another program holds the clipboard (or data sits on it), as the
+// window system says without asking that program anything.
 bool DeOtroPrograma()
 {
     if (QGuiApplication::clipboard()->ownsClipboard())
@@ -49,6 +50,22 @@ bool DeOtroPrograma()
 #else
     return false;
 #endif
+}
+
+}  // namespace
+
+std::optional<QString> LeeTexto()
+{
+    const QMimeData *datos = QGuiApplication::clipboard()->mimeData();
+    if (!datos)
+        return std::nullopt;
+    // Asked once: each question to a program that does not answer waits.
+    const QStringList formatos = datos->formats();
+    const bool conTexto = formatos.contains(QStringLiteral("text/plain"));
+    const QString texto = conTexto ? datos->text() : QString();
+    if (texto.isEmpty() && (formatos.isEmpty() || conTexto) && DeOtroPrograma())
+        return std::nullopt;
+    return texto;
 }
 
 }  // namespace Portapapeles

@@ -121,13 +121,6 @@ void PoneTextoEtiqueta(QLabel *etiqueta, const QString &texto)
     etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()), etiqueta->height());
 }
 
-// No data at all while another program holds the clipboard: that program did
-// not answer in time (it hangs, or is stopped), so nothing was read.
-bool PortapapelesMudo(const QMimeData *datos)
-{
-    return datos->formats().isEmpty() && Portapapeles::DeOtroPrograma();
-}
-
 QString RutaConfiguracion()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
@@ -423,12 +416,12 @@ void frmConversor::cmdPegar_Click()
 
 bool frmConversor::Pega()
 {
-    const QMimeData *datos = QGuiApplication::clipboard()->mimeData();
-    if (!datos || PortapapelesMudo(datos)) {
+    const std::optional<QString> texto = Portapapeles::LeeTexto();
+    if (!texto) {
         Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede leer el portapapeles."));
         return false;
     }
-    sOriginal->setPlainText(datos->hasText() ? datos->text() : QString());
+    sOriginal->setPlainText(*texto);
     return true;
 }
 
