@@ -16,11 +16,13 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -121,6 +123,14 @@ void PoneTextoEtiqueta(QLabel *etiqueta, const QString &texto)
     etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()), etiqueta->height());
 }
 
+// An image button says what it does only in its tooltip, so screen readers
+// are given the same words.
+void PoneAyuda(QWidget *boton, const QString &texto)
+{
+    boton->setToolTip(texto);
+    boton->setAccessibleName(texto);
+}
+
 QString RutaConfiguracion()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
@@ -138,6 +148,8 @@ frmConversor::frmConversor(QWidget *parent)
     CreaMenus();
     PoneTamanoExterior(TamanoDiseno);
     Conecta();
+    // Messages about the settings file come before its language is applied.
+    TraduceQt(Catalogo::IdiomasQt[0]);
 #ifndef Q_OS_MACOS
     // On a Mac, Option with a letter types a character of its own.
     qApp->installEventFilter(this);
@@ -546,7 +558,9 @@ void frmConversor::semaforo(const QString &Color)
 
 void frmConversor::Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto)
 {
-    QMessageBox caja(icono, titulo, texto, QMessageBox::Ok, this);
+    // Before the window is shown there is nothing to stand over: a box without
+    // a parent is centred on the screen, not over the window's unplaced frame.
+    QMessageBox caja(icono, titulo, texto, QMessageBox::Ok, isVisible() ? this : nullptr);
     caja.exec();
 }
 
@@ -562,10 +576,11 @@ void frmConversor::PoneIdioma(const QString &Idioma)
         return;
     }
     const auto columna = std::size_t(idioma - idiomas.begin());
+    TraduceQt(Catalogo::IdiomasQt[columna]);
     for (const Catalogo::Fila &fila : Catalogo::Filas) {
         QObject *destino = findChild<QObject *>(QLatin1String(fila.Control));
         if (fila.Que == Catalogo::Destino::Tooltip) {
-            qobject_cast<QWidget *>(destino)->setToolTip(QString::fromUtf8(fila.Textos[columna]));
+            PoneAyuda(qobject_cast<QWidget *>(destino), QString::fromUtf8(fila.Textos[columna]));
             continue;
         }
         const QString texto = fila.Que == Catalogo::Destino::TooltipDe
@@ -578,6 +593,18 @@ void frmConversor::PoneIdioma(const QString &Idioma)
         else if (auto *etiqueta = qobject_cast<QLabel *>(destino))
             PoneTextoEtiqueta(etiqueta, texto);
     }
+}
+
+// One translator serves every window. Deployed programs carry Qt's
+// translations either per module (qtbase_) or merged (qt_).
+void frmConversor::TraduceQt(const char *codigo)
+{
+    static QTranslator *traductor = new QTranslator(qApp);
+    QCoreApplication::removeTranslator(traductor);
+    const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (codigo && (traductor->load(QLatin1String("qtbase_") + QLatin1String(codigo), carpeta) ||
+                   traductor->load(QLatin1String("qt_") + QLatin1String(codigo), carpeta)))
+        QCoreApplication::installTranslator(traductor);
 }
 
 QString frmConversor::IdiomaActual() const

@@ -52,6 +52,7 @@ private:
     void semaforo(const QString &Color);
     void ActivaBoton(QPushButton *boton, bool activo, QWidget *caja);
     void ActualizaIdioma();
+    static void TraduceQt(const char *codigo);
     void LeeConfiguracion();
     void GuardaConfiguracion() const;
     void AplicaLinea(const std::u16string &linea);

@@ -115,6 +115,9 @@ void StartupTest::unrecognisedLineIsReportedBeforeTheWindowAppears()
     QCOMPARE(avisos.Avisos[0].Titulo, QStringLiteral("Velmora"));
     QCOMPARE(avisos.Avisos[0].Icono, QMessageBox::Warning);
     QVERIFY(!avisos.Avisos[0].VentanaVisible);
+    // With no window to stand over, the box stands in the middle of the screen.
+    const QPoint centro = avisos.Avisos[0].Lugar.center() - ventana.screen()->availableGeometry().center();
+    QVERIFY2(centro.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2 from the centre").arg(centro.x()).arg(centro.y())));
 
     Muestra(&ventana);
     QCOMPARE(Marcados(&ventana), marcas);
