@@ -42,7 +42,9 @@ frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Its size is fixed: a title and a close box, no minimise, maximise or help.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(Twips::APixeles(5820), Twips::APixeles(2595));
 
     // The picture keeps its own 100 x 80 size, so none of it is cut off.
