@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "Dibujo.h"
 #include "Linea.h"
 #include "Twips.h"
 #include "Version.h"
@@ -49,11 +50,11 @@ frmAbout::frmAbout()
 
     // The picture keeps its own 100 x 80 size, so none of it is cut off.
     Picture1 = Etiqueta(this, "Picture1", Twips::Rectangulo(120, 120, 1500, 1200));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/acerca.gif")));
+    Picture1->setPixmap(Dibujo(QStringLiteral(":/acerca.gif")));
     Picture1->setBackgroundRole(QPalette::Window);
     Picture1->setCursor(Qt::PointingHandCursor);
     picIcon = Etiqueta(this, "picIcon", Twips::Rectangulo(1800, 240, 450, 435));
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/convertir.gif")));
+    picIcon->setPixmap(Dibujo(QStringLiteral(":/convertir.gif")));
 
     cmdOK = new QPushButton(QStringLiteral("Aceptar"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

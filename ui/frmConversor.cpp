@@ -3,6 +3,7 @@
 #include "Catalogo.h"
 #include "Configuracion.h"
 #include "ConversionesTextoHTML.h"
+#include "Dibujo.h"
 #include "Linea.h"
 #include "Portapapeles.h"
 #include "Twips.h"
@@ -186,7 +187,7 @@ QLabel *Imagen(QWidget *padre, const char *nombre, const char *imagen, QRect lug
         // A hidden holder with a border, sized to its picture.
         caja->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         caja->setLineWidth(2);
-        caja->setPixmap(QPixmap(QLatin1String(imagen)));
+        caja->setPixmap(Dibujo(QLatin1String(imagen)));
         caja->resize(caja->sizeHint());
         caja->hide();
     }
@@ -198,11 +199,11 @@ QPushButton *Boton(QWidget *padre, const char *nombre, const char *imagen, QRect
     auto *boton = new QPushButton(padre);
     boton->setObjectName(QLatin1String(nombre));
     boton->setGeometry(lugar);
-    const QPixmap dibujo{QLatin1String(imagen)};
+    const QPixmap dibujo = Dibujo(QLatin1String(imagen));
     QIcon icono(dibujo);
     icono.addPixmap(dibujo, QIcon::Active);
     boton->setIcon(icono);
-    boton->setIconSize(dibujo.size());
+    boton->setIconSize(dibujo.deviceIndependentSize().toSize());
     // Enter and keypad Enter press the focused button, as Space does.
     boton->setAutoDefault(true);
     return boton;
@@ -547,7 +548,7 @@ void frmConversor::semaforo(const QString &Color)
                                   [&](const auto &l) { return Color == QLatin1String(l.first); });
     if (luz != std::end(luces)) {
         picSemaforo->setPixmap(luz->second->pixmap());
-        picSemaforo->resize(picSemaforo->pixmap().size());
+        picSemaforo->resize(picSemaforo->pixmap().deviceIndependentSize().toSize());
     } else {
         Mensaje(QMessageBox::Critical, Titulo,
                 QStringLiteral("Color imprevisto (") + Color + QStringLiteral(") en rutina semaforo."));
