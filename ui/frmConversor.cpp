@@ -750,7 +750,13 @@ int frmConversor::AltoMenu(int ancho) const
 
 QSizeF frmConversor::TamanoExterior() const
 {
-    return Twips::Exterior({width(), height() - AltoMenu(width())});
+    // At a fractional scale the window system keeps the size in whole steps of
+    // its own pixels (1.5 pixels ask for steps of 2), which can take a pixel
+    // off the size set; within that pixel the window still has the size set.
+    QSize tamano = size();
+    if (std::abs(tamano.width() - pedido_.width()) <= 1 && std::abs(tamano.height() - pedido_.height()) <= 1)
+        tamano = pedido_;
+    return Twips::Exterior({tamano.width(), tamano.height() - AltoMenu(tamano.width())});
 }
 
 void frmConversor::PoneTamanoExterior(QSizeF twips)
@@ -762,7 +768,8 @@ void frmConversor::PoneTamanoExterior(QSizeF twips)
     const QSize pedido = Twips::Cliente(twips);
     const int ancho = std::max(minimo.width(), std::min(pedido.width(), mayor.width()));
     const int alto = std::max(minimo.height(), std::min(pedido.height(), mayor.height() - AltoMenu(ancho)));
-    resize(ancho, alto + AltoMenu(ancho));
+    pedido_ = QSize(ancho, alto + AltoMenu(ancho));
+    resize(pedido_);
 }
 
 // The largest window that the available area (without task bars and docks) of

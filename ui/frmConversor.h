@@ -114,4 +114,7 @@ private:
     // the result box has not been edited since (the box shows CR, LF and
     // CR LF alike as line breaks, and keeps none of them).
     QString resultado_;
+
+    // The window's size as last set from twips, before the window system rounds it.
+    QSize pedido_;
 };
