@@ -13,6 +13,11 @@ namespace Catalogo {
 // order of Fila::Textos.
 inline constexpr std::array<const char *, 4> Idiomas{"Castellano", "Catalán", "Galego", "English"};
 
+// The toolkit's own texts (context menus, the OK of message boxes) come from
+// Qt's translation for this code, in the same column order. Qt has none for
+// Galician, which takes the Spanish one; English needs none.
+inline constexpr std::array<const char *, 4> IdiomasQt{"es", "ca", "es", nullptr};
+
 enum class Destino {
     Tooltip,    // a button's tooltip
     Texto,      // a menu's, menu item's or label's caption

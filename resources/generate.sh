@@ -24,12 +24,17 @@ trap 'rm -rf "$tmp"' EXIT
 # name  width height colours  mode (transparent | background colour)
 gif() {
     local name=$1 w=$2 h=$3 colours=$4 mode=$5
-    rsvg-convert --width "$w" --height "$h" --format png -o "$tmp/$name.png" "$name.svg"
-    if [ "$mode" = transparent ]; then
-        "$PY" togif.py "$tmp/$name.png" "$name.gif" "$colours" --transparent
-    else
-        "$PY" togif.py "$tmp/$name.png" "$name.gif" "$colours" --background "$mode"
-    fi
+    # The @2x file is what Qt loads instead on a screen at 200 %.
+    for scale in 1 2; do
+        local out=$name.gif
+        [ "$scale" = 2 ] && out=$name@2x.gif
+        rsvg-convert --width $((w * scale)) --height $((h * scale)) --format png -o "$tmp/$out.png" "$name.svg"
+        if [ "$mode" = transparent ]; then
+            "$PY" togif.py "$tmp/$out.png" "$out" "$colours" --transparent
+        else
+            "$PY" togif.py "$tmp/$out.png" "$out" "$colours" --background "$mode"
+        fi
+    done
 }
 
 gif semaforo_verde    18 40 256 transparent

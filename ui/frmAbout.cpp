@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "Dibujo.h"
 #include "Linea.h"
 #include "Twips.h"
 #include "Version.h"
@@ -42,16 +43,18 @@ frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Its size is fixed: a title and a close box, no minimise, maximise or help.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(Twips::APixeles(5820), Twips::APixeles(2595));
 
     // The picture keeps its own 100 x 80 size, so none of it is cut off.
     Picture1 = Etiqueta(this, "Picture1", Twips::Rectangulo(120, 120, 1500, 1200));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/acerca.gif")));
+    Picture1->setPixmap(Dibujo(QStringLiteral(":/acerca.gif")));
     Picture1->setBackgroundRole(QPalette::Window);
     Picture1->setCursor(Qt::PointingHandCursor);
     picIcon = Etiqueta(this, "picIcon", Twips::Rectangulo(1800, 240, 450, 435));
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/convertir.gif")));
+    picIcon->setPixmap(Dibujo(QStringLiteral(":/convertir.gif")));
 
     cmdOK = new QPushButton(QStringLiteral("Aceptar"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -4,7 +4,9 @@
 #include "CuadroTexto.h"
 #include "Configuracion.h"
 #include "ConversionesTextoHTML.h"
+#include "Dibujo.h"
 #include "Linea.h"
+#include "Portapapeles.h"
 #include "Twips.h"
 #include "Version.h"
 #include "frmAbout.h"
@@ -15,11 +17,14 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -34,7 +39,6 @@ namespace {
 
 constexpr QSizeF TamanoDiseno{5865, 4020};  // outer size, twips
 constexpr QSizeF TamanoMinimo{4740, 3780};
-constexpr int PixelesMaximos = 32767;       // the largest window X11 and Windows accept
 
 const QString Titulo = QStringLiteral(VELMORA_TITULO);
 const QString PendienteProcesar = QStringLiteral("Pendiente procesar");
@@ -161,6 +165,14 @@ private:
     const QWidget *ventana_;
 };
 
+// An image button says what it does only in its tooltip, so screen readers
+// are given the same words.
+void PoneAyuda(QWidget *boton, const QString &texto)
+{
+    boton->setToolTip(texto);
+    boton->setAccessibleName(texto);
+}
+
 QString RutaConfiguracion()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
@@ -178,7 +190,29 @@ frmConversor::frmConversor(QWidget *parent)
     CreaMenus();
     PoneTamanoExterior(TamanoDiseno);
     Conecta();
+    // Messages about the settings file come before its language is applied.
+    TraduceQt(Catalogo::IdiomasQt[0]);
+#ifndef Q_OS_MACOS
+    // On a Mac, Option with a letter types a character of its own.
+    qApp->installEventFilter(this);
+#endif
     Form_Load();
+}
+
+// No menu has an access key, so Alt with a letter would type the letter into a
+// box. AltGr (Ctrl+Alt on Windows) and the Alt codes of the keypad still type.
+bool frmConversor::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::KeyPress) {
+        const auto *tecla = static_cast<QKeyEvent *>(evento);
+        const auto *control = qobject_cast<QWidget *>(objeto);
+        const Qt::KeyboardModifiers teclas = tecla->modifiers();
+        if (control && isAncestorOf(control) && teclas.testFlag(Qt::AltModifier) &&
+            !(teclas & (Qt::ControlModifier | Qt::KeypadModifier)) && !tecla->text().isEmpty() &&
+            tecla->text().front().isPrint())
+            return true;
+    }
+    return QMainWindow::eventFilter(objeto, evento);
 }
 
 // ---- Design state ----------------------------------------------------------
@@ -194,7 +228,7 @@ QLabel *Imagen(QWidget *padre, const char *nombre, const char *imagen, QRect lug
         // A hidden holder with a border, sized to its picture.
         caja->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         caja->setLineWidth(2);
-        caja->setPixmap(QPixmap(QLatin1String(imagen)));
+        caja->setPixmap(Dibujo(QLatin1String(imagen)));
         caja->resize(caja->sizeHint());
         caja->hide();
     }
@@ -206,11 +240,13 @@ QPushButton *Boton(QWidget *padre, const char *nombre, const char *imagen, QRect
     auto *boton = new QPushButton(padre);
     boton->setObjectName(QLatin1String(nombre));
     boton->setGeometry(lugar);
-    const QPixmap dibujo{QLatin1String(imagen)};
+    const QPixmap dibujo = Dibujo(QLatin1String(imagen));
     QIcon icono(dibujo);
     icono.addPixmap(dibujo, QIcon::Active);
     boton->setIcon(icono);
-    boton->setIconSize(dibujo.size());
+    boton->setIconSize(dibujo.deviceIndependentSize().toSize());
+    // Enter and keypad Enter press the focused button, as Space does.
+    boton->setAutoDefault(true);
     return boton;
 }
 
@@ -435,12 +471,12 @@ void frmConversor::cmdPegar_Click()
 bool frmConversor::Pega()
 {
     const Ocupado ocupado(this);
-    const QMimeData *datos = QGuiApplication::clipboard()->mimeData();
-    if (!datos) {
+    const std::optional<QString> texto = Portapapeles::LeeTexto();
+    if (!texto) {
         Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede leer el portapapeles."));
         return false;
     }
-    sOriginal->PoneTextoDeFuera(datos->hasText() ? datos->text() : QString());
+    sOriginal->PoneTextoDeFuera(*texto);
     return true;
 }
 
@@ -531,11 +567,22 @@ void frmConversor::PoneEstado(const QString &Estado)
     if (fila->VaciaResultado)
         sConvertido->setPlainText(QString());
     semaforo(QLatin1String(fila->Luz));
-    cmdCopiar->setEnabled(fila->Copiar);
-    cmdPegar->setEnabled(fila->Pegar);
-    cmdBorrar->setEnabled(fila->Borrar);
-    cmdPegayCopia->setEnabled(fila->PegayCopia);
-    cmdConvertir->setEnabled(fila->Convertir);
+    QWidget *caja = fila->Estado == PendienteProcesar ? sOriginal : sConvertido;
+    ActivaBoton(cmdCopiar, fila->Copiar, caja);
+    ActivaBoton(cmdPegar, fila->Pegar, caja);
+    ActivaBoton(cmdBorrar, fila->Borrar, caja);
+    ActivaBoton(cmdPegayCopia, fila->PegayCopia, caja);
+    ActivaBoton(cmdConvertir, fila->Convertir, caja);
+}
+
+// Disabling the focused button would hand the focus on to the next one in the
+// tab order, Close among them, and a second key press would close the window.
+// The box that the state concerns takes the focus instead.
+void frmConversor::ActivaBoton(QPushButton *boton, bool activo, QWidget *caja)
+{
+    if (!activo && focusWidget() == boton)
+        caja->setFocus(Qt::OtherFocusReason);
+    boton->setEnabled(activo);
 }
 
 void frmConversor::semaforo(const QString &Color)
@@ -546,7 +593,7 @@ void frmConversor::semaforo(const QString &Color)
                                   [&](const auto &l) { return Color == QLatin1String(l.first); });
     if (luz != std::end(luces)) {
         picSemaforo->setPixmap(luz->second->pixmap());
-        picSemaforo->resize(picSemaforo->pixmap().size());
+        picSemaforo->resize(picSemaforo->pixmap().deviceIndependentSize().toSize());
     } else {
         Mensaje(QMessageBox::Critical, Titulo,
                 QStringLiteral("Color imprevisto (") + Color + QStringLiteral(") en rutina semaforo."));
@@ -557,7 +604,9 @@ void frmConversor::semaforo(const QString &Color)
 
 void frmConversor::Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto)
 {
-    QMessageBox caja(icono, titulo, texto, QMessageBox::Ok, this);
+    // Before the window is shown there is nothing to stand over: a box without
+    // a parent is centred on the screen, not over the window's unplaced frame.
+    QMessageBox caja(icono, titulo, texto, QMessageBox::Ok, isVisible() ? this : nullptr);
     // The usual pointer over the box, even in the middle of a command.
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     caja.exec();
@@ -576,10 +625,11 @@ void frmConversor::PoneIdioma(const QString &Idioma)
         return;
     }
     const auto columna = std::size_t(idioma - idiomas.begin());
+    TraduceQt(Catalogo::IdiomasQt[columna]);
     for (const Catalogo::Fila &fila : Catalogo::Filas) {
         QObject *destino = findChild<QObject *>(QLatin1String(fila.Control));
         if (fila.Que == Catalogo::Destino::Tooltip) {
-            qobject_cast<QWidget *>(destino)->setToolTip(QString::fromUtf8(fila.Textos[columna]));
+            PoneAyuda(qobject_cast<QWidget *>(destino), QString::fromUtf8(fila.Textos[columna]));
             continue;
         }
         const QString texto = fila.Que == Catalogo::Destino::TooltipDe
@@ -592,6 +642,26 @@ void frmConversor::PoneIdioma(const QString &Idioma)
         else if (auto *etiqueta = qobject_cast<QLabel *>(destino))
             PoneTextoEtiqueta(etiqueta, texto);
     }
+}
+
+// One translator serves every window. Deployed programs carry Qt's
+// translations either per module (qtbase_) or merged (qt_).
+void frmConversor::TraduceQt(const char *codigo)
+{
+    // Qt's own texts, and the text boxes' context menu, which QScintilla
+    // translates apart; it has no Catalan, so Catalan takes its Spanish.
+    static QTranslator *qt = new QTranslator(qApp);
+    static QTranslator *cajas = new QTranslator(qApp);
+    const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (QTranslator *traductor : {qt, cajas})
+        QCoreApplication::removeTranslator(traductor);
+    if (!codigo)
+        return;
+    const QString idioma = QLatin1String(codigo);
+    if (qt->load(QLatin1String("qtbase_") + idioma, carpeta) || qt->load(QLatin1String("qt_") + idioma, carpeta))
+        QCoreApplication::installTranslator(qt);
+    if (cajas->load(QLatin1String("qscintilla_") + idioma, carpeta) || cajas->load(QStringLiteral("qscintilla_es"), carpeta))
+        QCoreApplication::installTranslator(cajas);
 }
 
 QString frmConversor::IdiomaActual() const
@@ -725,17 +795,34 @@ int frmConversor::AltoMenu(int ancho) const
 
 QSizeF frmConversor::TamanoExterior() const
 {
-    return Twips::Exterior({width(), height() - AltoMenu(width())});
+    // At a fractional scale the window system keeps the size in whole steps of
+    // its own pixels (1.5 pixels ask for steps of 2), which can take a pixel
+    // off the size set; within that pixel the window still has the size set.
+    QSize tamano = size();
+    if (std::abs(tamano.width() - pedido_.width()) <= 1 && std::abs(tamano.height() - pedido_.height()) <= 1)
+        tamano = pedido_;
+    return Twips::Exterior({tamano.width(), tamano.height() - AltoMenu(tamano.width())});
 }
 
 void frmConversor::PoneTamanoExterior(QSizeF twips)
 {
-    // Sizes the window system cannot take give the minimum or the largest window.
+    // A size beyond the available area of the screen gives that area; the
+    // minimum holds even on a screen smaller than it.
     const QSize minimo = centralWidget()->minimumSize();
+    const QSize mayor = TamanoPantalla();
     const QSize pedido = Twips::Cliente(twips);
-    const int ancho = std::clamp(pedido.width(), minimo.width(), PixelesMaximos);
-    const int alto = std::clamp(pedido.height(), minimo.height(), PixelesMaximos);
-    resize(ancho, alto + AltoMenu(ancho));
+    const int ancho = std::max(minimo.width(), std::min(pedido.width(), mayor.width()));
+    const int alto = std::max(minimo.height(), std::min(pedido.height(), mayor.height() - AltoMenu(ancho)));
+    pedido_ = QSize(ancho, alto + AltoMenu(ancho));
+    resize(pedido_);
+}
+
+// The largest window that the available area (without task bars and docks) of
+// the screen it is on, or will open on, holds with its frame. The frame is
+// known only once the window is shown; a maximised window is never larger.
+QSize frmConversor::TamanoPantalla() const
+{
+    return screen()->availableGeometry().size() - (frameGeometry().size() - size());
 }
 
 void frmConversor::resizeEvent(QResizeEvent *event)

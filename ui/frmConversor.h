@@ -37,6 +37,7 @@ public:
     void PoneTamanoExterior(QSizeF twips);
 
 protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -47,10 +48,13 @@ private:
     void Form_Load();
     void Form_Resize();
     int AltoMenu(int ancho) const;
+    QSize TamanoPantalla() const;
     void Form_Unload();
 
     void semaforo(const QString &Color);
+    void ActivaBoton(QPushButton *boton, bool activo, QWidget *caja);
     void ActualizaIdioma();
+    static void TraduceQt(const char *codigo);
     void LeeConfiguracion();
     void GuardaConfiguracion() const;
     QList<QAction *> ItemsIdioma() const;
@@ -109,4 +113,7 @@ private:
     QAction *mnuEnglish;
     QAction *mnuWeb;
     QAction *mnuAcerca;
+
+    // The window's size as last set from twips, before the window system rounds it.
+    QSize pedido_;
 };

@@ -58,6 +58,8 @@ struct Aviso {
     QString Titulo;
     QMessageBox::Icon Icono;
     bool VentanaVisible;  // whether a main window was on screen at the time
+    QString Boton;        // the OK button's text
+    QRect Lugar;          // where it showed, frame included
 };
 
 // While it lives, every modal message box is recorded and closed with OK as
@@ -104,8 +106,10 @@ private:
         bool visible = false;
         for (QWidget *ventana : QApplication::topLevelWidgets())
             visible = visible || (qobject_cast<frmConversor *>(ventana) && ventana->isVisible());
-        Avisos.append({caja->text(), caja->windowTitle(), caja->icon(), visible});
-        if (QAbstractButton *ok = caja->button(QMessageBox::Ok))
+        QAbstractButton *ok = caja->button(QMessageBox::Ok);
+        Avisos.append({caja->text(), caja->windowTitle(), caja->icon(), visible, ok ? ok->text() : QString(),
+                       caja->frameGeometry()});
+        if (ok)
             ok->click();
         else
             caja->reject();

@@ -70,6 +70,7 @@ private slots:
     void aboutOpensOnlyOnce_data();
     void aboutOpensOnlyOnce();
     void okButtonHasTheFocusWhenTheBoxOpens();
+    void frameOffersOnlyTheCloseBox();
     void keysAndButtonsCloseTheBox_data();
     void keysAndButtonsCloseTheBox();
     void clicksOpenTheirPages_data();
@@ -162,6 +163,17 @@ void AboutTest::noticeTakesTwoLines()
     QVERIFY(lineas[0].contains(QLatin1String("Velmora")));
     QVERIFY2(aviso->height() >= aviso->sizeHint().height() && aviso->width() >= aviso->sizeHint().width(),
              qPrintable(QStringLiteral("%1 x %2").arg(aviso->sizeHint().width()).arg(aviso->sizeHint().height())));
+}
+
+void AboutTest::frameOffersOnlyTheCloseBox()
+{
+    QWidget *acerca = AbreAcerca();
+    QVERIFY(acerca);
+    // Without the customising flag the window system adds its default buttons.
+    const Qt::WindowFlags marco = acerca->windowHandle()->flags();
+    QVERIFY(marco.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
+    QVERIFY(!(marco & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
+    QCOMPARE(acerca->minimumSize(), acerca->maximumSize());
 }
 
 void AboutTest::aboutBoxReadsTheSameInEveryLanguage_data()

@@ -5,6 +5,11 @@
 #include "Ayudas.h"
 
 #include <QMimeData>
+#include <QProcess>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 using namespace Ayudas;
 
@@ -126,6 +131,14 @@ private:
     QString tecla_;
 };
 
+// The clipboard as another program reads it, without this one asking.
+QByteArray OtroLee()
+{
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
+    return xclip.waitForFinished() ? xclip.readAllStandardOutput() : QByteArray();
+}
+
 void Convierte(frmConversor *ventana, const QString &origen)
 {
     Caja(ventana, QStringLiteral("sOriginal"))->setPlainText(origen);
@@ -169,6 +182,10 @@ private slots:
     void copyPutsTheResultOnTheClipboard();
     void unrecognisedStateIsReportedAndChangesNothing_data();
     void unrecognisedStateIsReportedAndChangesNothing();
+    void keysDoOnlyWhatTheFocusedControlOffers_data();
+    void keysDoOnlyWhatTheFocusedControlOffers();
+    void silentClipboardOwnerIsAReadFailure_data();
+    void silentClipboardOwnerIsAReadFailure();
 
 private:
     std::unique_ptr<frmConversor> ventana;
@@ -676,6 +693,163 @@ void CommandsTest::unrecognisedStateIsReportedAndChangesNothing()
     QCOMPARE(Texto(ventana.get(), "sOriginal"), QStringLiteral("é"));
     QCOMPARE(Marcados(ventana.get()), marcas);
     QCOMPARE(ventana->windowTitle(), QStringLiteral("Velmora v1.03"));
+}
+
+void CommandsTest::keysDoOnlyWhatTheFocusedControlOffers_data()
+{
+    QTest::addColumn<QStringList>("pasos");
+    QTest::addColumn<QString>("foco");       // afterwards, while the window is open
+    QTest::addColumn<QString>("origen");     // afterwards
+    QTest::addColumn<QString>("resultado");  // afterwards
+    QTest::addColumn<QString>("estado");
+    QTest::addColumn<bool>("abierta");
+
+    // Each row starts with both boxes empty, the focus in the source box and
+    // "pegado" on the clipboard.
+    QTest::newRow("Space twice on Convert: the second Space lands in the result box")
+        << QStringList{"focus cmdConvertir", "key Space", "key Space"} << "sConvertido" << "" << " " << "Procesado" << true;
+    QTest::newRow("a click on Convert, then Space: the result box takes the Space")
+        << QStringList{"click cmdConvertir", "key Space"} << "sConvertido" << "" << " " << "Procesado" << true;
+    QTest::newRow("Tab Tab Space converts, and the next Space lands in the result box")
+        << QStringList{"key Tab", "key Tab", "key Space", "key Space"} << "sConvertido" << "" << " " << "Procesado"
+        << true;
+    QTest::newRow("Enter presses the focused Convert")
+        << QStringList{"focus cmdConvertir", "key Return"} << "sConvertido" << "" << "" << "Procesado" << true;
+    QTest::newRow("keypad Enter presses the focused Paste")
+        << QStringList{"focus cmdPegar", "key Enter"} << "cmdPegar" << "pegado" << "" << "Pendiente procesar" << true;
+    QTest::newRow("Enter on the focused Close closes, as the user chose")
+        << QStringList{"focus cmdCerrar", "key Return"} << "" << "" << "" << "Pendiente procesar" << false;
+    QTest::newRow("Space on paste-convert-copy leaves the focus in the result box")
+        << QStringList{"focus cmdPegayCopia", "key Space"} << "sConvertido" << "pegado" << "pegado" << "Procesado" << true;
+    QTest::newRow("an option that disables the focused Copy sends the focus to the source box")
+        << QStringList{"menu mnuConvertir", "focus cmdCopiar", "menu mnuEspacios", "key Space"} << "sOriginal" << " "
+        << "" << "Pendiente procesar" << true;
+    QTest::newRow("Alt with a letter types nothing in the source box")
+        << QStringList{"menu mnuConvertir", "alt o", "alt m"} << "sOriginal" << "" << "" << "Procesado" << true;
+    QTest::newRow("Alt and Shift with a letter type nothing in the result box")
+        << QStringList{"menu mnuConvertir", "focus sConvertido", "alt O"} << "sConvertido" << "" << "" << "Procesado"
+        << true;
+    QTest::newRow("AltGr, which Windows sends as Ctrl and Alt, still types its character")
+        << QStringList{"altgr @"} << "sOriginal" << "@" << "" << "Pendiente procesar" << true;
+}
+
+void CommandsTest::keysDoOnlyWhatTheFocusedControlOffers()
+{
+    QFETCH(QStringList, pasos);
+    QFETCH(QString, foco);
+    QFETCH(QString, origen);
+    QFETCH(QString, resultado);
+    QFETCH(QString, estado);
+    QFETCH(bool, abierta);
+
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    PonPortapapeles(QStringLiteral("pegado"));
+    Caja(ventana.get(), QStringLiteral("sOriginal"))->setFocus();
+
+    CierraAvisos avisos;
+    const QMap<QString, Qt::Key> teclas{{"Space", Qt::Key_Space}, {"Return", Qt::Key_Return},
+                                         {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab}};
+    for (const QString &paso : pasos) {
+        const QString que = paso.section(QLatin1Char(' '), 0, 0);
+        const QString cual = paso.section(QLatin1Char(' '), 1);
+        QWidget *enfocado = QApplication::focusWidget();
+        QVERIFY2(enfocado || que == QLatin1String("menu"), qPrintable(paso));
+        if (que == QLatin1String("focus"))
+            Control<QWidget>(ventana.get(), cual)->setFocus();
+        else if (que == QLatin1String("click"))
+            Pulsa(Boton(ventana.get(), cual));
+        else if (que == QLatin1String("menu"))
+            Item(ventana.get(), cual)->trigger();
+        else if (que == QLatin1String("key"))
+            QTest::keyClick(enfocado, teclas.value(cual),
+                            cual == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
+        else if (que == QLatin1String("alt"))
+            QTest::keyClick(enfocado, cual.front().toLatin1(),
+                            cual.front().isUpper() ? Qt::AltModifier | Qt::ShiftModifier : Qt::AltModifier);
+        else if (que == QLatin1String("altgr"))
+            QTest::sendKeyEvent(QTest::Click, enfocado, Qt::Key_At, cual, Qt::ControlModifier | Qt::AltModifier);
+    }
+
+    QCOMPARE(ventana->isVisible(), abierta);
+    if (abierta) {
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), foco);
+    }
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), origen);
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), resultado);
+    QCOMPARE(EstadoVisible(ventana.get()), estado);
+    QCOMPARE(avisos.Textos(), QStringList());
+}
+
+void CommandsTest::silentClipboardOwnerIsAReadFailure_data()
+{
+    QTest::addColumn<QString>("orden");
+    // The other program holding the clipboard: stopped (after this program has
+    // read the clipboard once, or before), answering, or none.
+    QTest::addColumn<QString>("dueno");
+    QTest::addColumn<QStringList>("avisos");
+    QTest::addColumn<QString>("origen");
+    QTest::addColumn<QString>("resultado");
+    QTest::addColumn<QString>("estado");
+
+    const QStringList fallo{"No se puede leer el portapapeles."};
+    // Each row starts from "é" converted to "&eacute;".
+    QTest::newRow("Paste from an owner stopped after a first read is reported and changes nothing")
+        << "cmdPegar" << "stopped after a read" << fallo << "é" << "&eacute;" << "Procesado";
+    QTest::newRow("paste-convert-copy from a stopped owner stops there and leaves it the clipboard")
+        << "mnuConvertirPortapapeles" << "stopped" << fallo << "é" << "&eacute;" << "Procesado";
+    QTest::newRow("Paste from an owner that answers takes its text")
+        << "cmdPegar" << "answering" << QStringList() << "ajeno" << "" << "Pendiente procesar";
+    QTest::newRow("Paste with no owner at all empties the source without a message")
+        << "cmdPegar" << "none" << QStringList() << "" << "" << "Pendiente procesar";
+}
+
+void CommandsTest::silentClipboardOwnerIsAReadFailure()
+{
+    QFETCH(QString, orden);
+    QFETCH(QString, dueno);
+    QFETCH(QStringList, avisos);
+    QFETCH(QString, origen);
+    QFETCH(QString, resultado);
+    QFETCH(QString, estado);
+
+#ifndef Q_OS_UNIX
+    QSKIP("The other owner is xclip, an X11 program");
+#else
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("Needs an X server and xclip: the ui_commands_x11 test runs this under Xvfb");
+
+    Convierte(ventana.get(), QStringLiteral("é"));
+    QProcess xclip;
+    if (dueno == QLatin1String("none")) {
+        QGuiApplication::clipboard()->clear();  // owned by this program, so no owner is left
+    } else {
+        // -quiet keeps xclip in the foreground, so its process id is the owner's.
+        xclip.start(QStringLiteral("xclip"), {"-quiet", "-selection", "clipboard", "-i"});
+        QVERIFY2(xclip.waitForStarted(), "xclip is missing");
+        xclip.write("ajeno");
+        xclip.closeWriteChannel();
+        QTRY_COMPARE(OtroLee(), QByteArray("ajeno"));
+        if (dueno == QLatin1String("stopped after a read"))
+            QCOMPARE(Portapapeles(), QStringLiteral("ajeno"));
+        if (dueno.startsWith(QLatin1String("stopped")))
+            ::kill(pid_t(xclip.processId()), SIGSTOP);
+    }
+
+    CierraAvisos mensajes;
+    Ejecuta(ventana.get(), orden);
+    QCOMPARE(mensajes.Textos(), avisos);
+    QCOMPARE(Texto(ventana.get(), "sOriginal"), origen);
+    QCOMPARE(Texto(ventana.get(), "sConvertido"), resultado);
+    QCOMPARE(EstadoVisible(ventana.get()), estado);
+
+    if (xclip.state() != QProcess::NotRunning) {
+        ::kill(pid_t(xclip.processId()), SIGCONT);
+        QTRY_COMPARE(OtroLee(), QByteArray("ajeno"));  // nothing was copied over it
+        xclip.terminate();
+        xclip.waitForFinished();
+    }
+#endif
 }
 
 QTEST_MAIN(CommandsTest)

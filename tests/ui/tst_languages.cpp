@@ -4,6 +4,7 @@
 
 #include "Ayudas.h"
 
+#include <QAccessible>
 #include <QMenu>
 #include <QRegularExpression>
 
@@ -114,6 +115,7 @@ void LanguagesTest::everyLanguageIsApplied_data()
     QTest::addColumn<QString>("desde");  // the language item chosen before
     QTest::addColumn<QString>("idioma");
     QTest::addColumn<QStringList>("textos");  // "control=text"
+    QTest::addColumn<QStringList>("deQt");    // the message boxes' OK, then the boxes' context menu
 
     QTest::newRow("Castellano shows the Spanish texts")
         << "mnuCastellano" << "mnuEnglish" << "Castellano"
@@ -121,28 +123,34 @@ void LanguagesTest::everyLanguageIsApplied_data()
                        "cmdCerrar=Cerrar", "mnuArchivo=Archivo", "mnuHTMLaTexto=HTML a texto",
                        "mnuConversion=Conversión", "mnuEntidadesHtml=Convertir carácteres especiales HTML",
                        "mnuCRtrasBR=Salto de línea tras <BR>", "mnuWeb=Ayuda en línea", "mnuAcerca=Acerca de...",
-                       "lblConvertido=Convertido:", "lblOriginal=Original:"};
+                       "lblConvertido=Convertido:", "lblOriginal=Original:"}
+        << QStringList{"Aceptar", "Deshacer", "Pegar", "Seleccionar todo"};
     QTest::newRow("Català shows the Catalan texts")
         << "mnuCatalán" << "mnuCastellano" << "Catalán"
         << QStringList{"cmdConvertir=Convertir", "cmdBorrar=Esborrar", "cmdPegar=Engantxar portapapers",
                        "cmdCerrar=Tancar", "mnuArchivo=Arxiu", "mnuModo=Mode", "mnuHTMLaTexto=HTML a texte",
                        "mnuSoloCR=No utilitzar LF darrera de CR", "mnuAyuda=Ajuda", "mnuAcerca=Respecte de...",
-                       "lblConvertido=Convertit:", "lblOriginal=Original:"};
+                       "lblConvertido=Convertit:", "lblOriginal=Original:"}
+        // The boxes' editor has no Catalan of its own: its menu falls back to Spanish.
+        << QStringList{"D'acord", "Deshacer", "Pegar", "Seleccionar todo"};
     QTest::newRow("Galego shows the Galician texts, some equal to the Spanish")
         << "MnuGallego" << "mnuCastellano" << "Galego"
         << QStringList{"cmdBorrar=Borrar", "cmdCerrar=Pechar", "cmdCopiar=Copiar ao portapapeis",
                        "mnuModo=Modo", "mnuOpciones=Opcións", "mnuSaltos=Procesar saltos de liña",
-                       "mnuWeb=Axuda en liña", "lblConvertido=Convertido:", "lblOriginal=Orixinal:"};
+                       "mnuWeb=Axuda en liña", "lblConvertido=Convertido:", "lblOriginal=Orixinal:"}
+        << QStringList{"Aceptar", "Deshacer", "Pegar", "Seleccionar todo"};
     QTest::newRow("choosing the ticked Castellano again keeps it ticked")
         << "mnuCastellano" << "mnuCastellano" << "Castellano"
-        << QStringList{"cmdBorrar=Borrar", "mnuArchivo=Archivo", "lblOriginal=Original:"};
+        << QStringList{"cmdBorrar=Borrar", "mnuArchivo=Archivo", "lblOriginal=Original:"}
+        << QStringList{"Aceptar", "Deshacer", "Pegar", "Seleccionar todo"};
     QTest::newRow("English shows the English texts")
         << "mnuEnglish" << "mnuCastellano" << "English"
         << QStringList{"cmdConvertir=Convert", "cmdBorrar=Delete", "cmdPegar=Paste clipboard",
                        "cmdPegayCopia=Convert clipboard", "cmdCopiar=Copy to clipboard", "cmdCerrar=Close",
                        "mnuArchivo=File", "mnuModo=Mode", "mnuTextoaHTML=Text to HTML",
                        "mnuSoloCR=Don't use LF after CR", "mnuIdioma=Language", "mnuAcerca=About...",
-                       "lblConvertido=Converted:", "lblOriginal=Original:"};
+                       "lblConvertido=Converted:", "lblOriginal=Original:"}
+        << QStringList{"OK", "Undo", "Paste", "Select All"};
 }
 
 void LanguagesTest::everyLanguageIsApplied()
@@ -151,10 +159,27 @@ void LanguagesTest::everyLanguageIsApplied()
     QFETCH(QString, desde);
     QFETCH(QString, idioma);
     QFETCH(QStringList, textos);
+    QFETCH(QStringList, deQt);
 
     CierraAvisos avisos;
     Item(ventana.get(), desde)->trigger();
     Item(ventana.get(), item)->trigger();
+
+    // The toolkit's own texts follow: the OK of a message box of the program,
+    // and the first items of a box's context menu.
+    {
+        CierraAvisos mensaje;
+        ventana->PoneIdioma(QStringLiteral("Klingon"));
+        QCOMPARE(mensaje.Avisos.size(), 1);
+        QStringList vistos{mensaje.Avisos[0].Boton};
+        const std::unique_ptr<QMenu> menu(Caja(ventana.get(), QStringLiteral("sOriginal"))->createStandardContextMenu());
+        for (const QAction *accion : menu->actions()) {
+            const QString texto = accion->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+            if (deQt.contains(texto))
+                vistos << texto;
+        }
+        QCOMPARE(vistos, deQt);
+    }
 
     QCOMPARE(ventana->IdiomaActual(), idioma);
     QCOMPARE(Marcados(ventana.get()).filter(QRegularExpression(QStringLiteral("^[mM]nu(Castellano|Catal|Gallego|English)"))),
@@ -163,6 +188,9 @@ void LanguagesTest::everyLanguageIsApplied()
         const QString control = par.section(QLatin1Char('='), 0, 0);
         QCOMPARE(TextoDe(ventana.get(), control), par.section(QLatin1Char('='), 1));
     }
+    // Screen readers name each image button by its tooltip.
+    for (QPushButton *boton : ventana->findChildren<QPushButton *>())
+        QCOMPARE(QAccessible::queryAccessibleInterface(boton)->text(QAccessible::Name), boton->toolTip());
     // Four menu items repeat their buttons' tooltips, and Close reads the same on both.
     QCOMPARE(TextoDe(ventana.get(), "mnuPegar"), TextoDe(ventana.get(), "cmdPegar"));
     QCOMPARE(TextoDe(ventana.get(), "mnuConvertir"), TextoDe(ventana.get(), "cmdConvertir"));

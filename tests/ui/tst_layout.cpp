@@ -3,6 +3,7 @@
 // outer size is the client size plus 120 x 675 twips.
 
 #include "Ayudas.h"
+#include "Twips.h"
 
 using namespace Ayudas;
 
@@ -243,6 +244,12 @@ void LayoutTest::layoutRelationsHoldAtEverySize()
     QFETCH(QSizeF, tamano);
 
     Redimensiona(ventana.get(), tamano);
+    // A size set stops at the screen's edge; the user can still drag the window larger.
+    const QSize falta = Twips::Cliente(tamano) - Twips::Cliente(ventana->TamanoExterior());
+    if (!falta.isNull()) {
+        ventana->resize(ventana->size() + falta);
+        QCoreApplication::processEvents();
+    }
     const QSizeF exterior = ventana->TamanoExterior();
     QVERIFY2(qAbs(exterior.width() - tamano.width()) < 15 && qAbs(exterior.height() - tamano.height()) < 15,
              qPrintable(QStringLiteral("%1 x %2").arg(exterior.width()).arg(exterior.height())));

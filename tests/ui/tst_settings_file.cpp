@@ -19,8 +19,9 @@ namespace {
 
 constexpr QSizeF Diseno{5865, 4020};
 constexpr QSizeF Minimo{4740, 3780};
-// The largest window X11 and Windows take is 32767 pixels each way.
-constexpr QSizeF Mayor{32767 * 15.0 + 120, 32767 * 15.0 + 675};
+// Stands for a size that only the screen's available area limits.
+constexpr double Pantalla = -1;
+constexpr QSizeF Mayor{Pantalla, Pantalla};
 
 const QStringList PorDefecto{"mnuTextoaHTML", "mnuCRtrasBR", "mnuCastellano"};
 
@@ -30,6 +31,11 @@ QString CerrarEn(const QString &idioma)
     static const QMap<QString, QString> cerrar{
         {"Castellano", "Cerrar"}, {"Catalán", "Tancar"}, {"Galego", "Pechar"}, {"English", "Close"}};
     return cerrar.value(idioma);
+}
+
+int AnchoPantalla()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry().width();
 }
 
 }  // namespace
@@ -224,11 +230,15 @@ void SettingsFileTest::sizeLinesNeverEndTheProgram_data()
     QTest::newRow("a width without a number gives the minimum") << QByteArray("Ancho=abc\r\n") << QSizeF(4740, 4020);
     QTest::newRow("negative sizes give the minimum") << QByteArray("Ancho=-9000\r\nAlto=-1\r\n") << Minimo;
     QTest::newRow("sizes below the minimum give the minimum") << QByteArray("Ancho=1000\r\nAlto=1000\r\n") << Minimo;
-    QTest::newRow("1e30 gives the largest window") << QByteArray("Ancho=1e30\r\nAlto=1e30\r\n") << Mayor;
-    QTest::newRow("400 digits give the largest window")
+    QTest::newRow("1e30 fills the screen's available area") << QByteArray("Ancho=1e30\r\nAlto=1e30\r\n") << Mayor;
+    QTest::newRow("400 digits fill the screen's available area")
         << QByteArray("Ancho=" + QByteArray(400, '9') + "\r\nAlto=" + QByteArray(400, '7') + "\r\n") << Mayor;
-    QTest::newRow("an exponent beyond any double gives the largest window")
-        << QByteArray("Ancho=1e999999999999\r\n") << QSizeF(Mayor.width(), 4020);
+    QTest::newRow("an exponent beyond any double gives the screen's width")
+        << QByteArray("Ancho=1e999999999999\r\n") << QSizeF(Pantalla, 4020);
+    QTest::newRow("a height of 99999999 twips gives the screen's height")
+        << QByteArray("Alto=99999999\r\n") << QSizeF(5865, Pantalla);
+    QTest::newRow("a width just beyond the screen gives the screen's width")
+        << QByteArray("Ancho=" + QByteArray::number((AnchoPantalla() + 1) * 15 + 120) + "\r\n") << QSizeF(Pantalla, 4020);
     QTest::newRow("minus 400 digits give the minimum") << QByteArray("Alto=-" + QByteArray(400, '9') + "\r\n")
                                                          << QSizeF(5865, 3780);
     QTest::newRow("the later size line wins") << QByteArray("Ancho=7005\r\nAncho=8010\r\n") << QSizeF(8010, 4020);
@@ -242,6 +252,17 @@ void SettingsFileTest::sizeLinesNeverEndTheProgram()
     QVERIFY(EscribeConfiguracion(contenido));
     CierraAvisos avisos;
     frmConversor ventana;
+    // Only the screen's available area limits a size: the window, less its
+    // frame, fills that area in such a dimension, and no more.
+    const QSize disponible = ventana.screen()->availableGeometry().size();
+    if (tamano.width() == Pantalla) {
+        QCOMPARE(ventana.width(), disponible.width());
+        tamano.setWidth(ventana.TamanoExterior().width());
+    }
+    if (tamano.height() == Pantalla) {
+        QCOMPARE(ventana.height(), disponible.height());
+        tamano.setHeight(ventana.TamanoExterior().height());
+    }
     QCOMPARE(ventana.TamanoExterior(), tamano);
     QCOMPARE(avisos.Textos(), QStringList());
 

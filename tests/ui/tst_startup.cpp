@@ -25,6 +25,8 @@ private slots:
     void startInHtmlToTextLeavesTheOptionItemsEnabled();
     void closedMaximisedOrMinimisedStoresTheSizeItHad_data();
     void closedMaximisedOrMinimisedStoresTheSizeItHad();
+    void savedSizeComesBackExactly_data();
+    void savedSizeComesBackExactly();
     void everyWayOfClosingWritesTheSettings_data();
     void everyWayOfClosingWritesTheSettings();
 
@@ -115,6 +117,9 @@ void StartupTest::unrecognisedLineIsReportedBeforeTheWindowAppears()
     QCOMPARE(avisos.Avisos[0].Titulo, QStringLiteral("Velmora"));
     QCOMPARE(avisos.Avisos[0].Icono, QMessageBox::Warning);
     QVERIFY(!avisos.Avisos[0].VentanaVisible);
+    // With no window to stand over, the box stands in the middle of the screen.
+    const QPoint centro = avisos.Avisos[0].Lugar.center() - ventana.screen()->availableGeometry().center();
+    QVERIFY2(centro.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2 from the centre").arg(centro.x()).arg(centro.y())));
 
     Muestra(&ventana);
     QCOMPARE(Marcados(&ventana), marcas);
@@ -174,6 +179,34 @@ void StartupTest::closedMaximisedOrMinimisedStoresTheSizeItHad()
     Muestra(&otra);
     QCOMPARE(otra.windowState(), Qt::WindowNoState);
     QCOMPARE(otra.TamanoExterior(), tamano);
+}
+
+void StartupTest::savedSizeComesBackExactly_data()
+{
+    QTest::addColumn<QByteArray>("tamano");  // the two size lines
+
+    QTest::newRow("the design size") << QByteArray("Ancho=5865\r\nAlto=4020\r\n");
+    QTest::newRow("one pixel taller, an odd number of pixels") << QByteArray("Ancho=5865\r\nAlto=4035\r\n");
+    QTest::newRow("one pixel wider and taller") << QByteArray("Ancho=5880\r\nAlto=4035\r\n");
+    QTest::newRow("the minimum") << QByteArray("Ancho=4740\r\nAlto=3780\r\n");
+    QTest::newRow("larger") << QByteArray("Ancho=9000\r\nAlto=6000\r\n");
+}
+
+// Started and closed twice at whatever scale the test runs at (see the
+// ui_scale tests, which run it under a window manager at 1, 1.25, 1.5 and 2).
+void StartupTest::savedSizeComesBackExactly()
+{
+    QFETCH(QByteArray, tamano);
+
+    QVERIFY(EscribeConfiguracion(tamano));
+    for (int vez = 1; vez <= 2; ++vez) {
+        frmConversor ventana;
+        Muestra(&ventana);
+        QTest::qWait(100);  // the window manager's answer
+        ventana.close();
+        const QByteArray archivo = LeeConfiguracionEscrita();
+        QVERIFY2(archivo.endsWith(tamano), archivo.constData());
+    }
 }
 
 void StartupTest::everyWayOfClosingWritesTheSettings_data()
