@@ -232,18 +232,18 @@ INSTANTIATE_TEST_SUITE_P(
     PorNombre);
 
 // The engine makes no such character from valid input, so only the encoder itself can show it.
-TEST(Codificador, NamesACharacterTheEncodingCannotHoldAndItsOutputOffset)
+TEST(CodificadorDeBytes, NamesACharacterTheEncodingCannotHoldAndItsOutputOffset)
 {
     const std::tuple<Codificacion, char16_t, std::string> filas[] = {
         {Codificacion::Latin1, u'\u20ac', "U+20AC cannot be written in latin1"},
         {Codificacion::Windows1252, u'\u0081', "U+0081 cannot be written in windows-1252"},
         {Codificacion::Utf8, u'\xdc00', "U+DC00 cannot be written in utf-8"}};
     for (const auto &[juego, caracter, mensaje] : filas) {
-        Codificador codificador(juego);
+        CodificadorDeBytes codificador(juego);
         char bytes[16];
-        codificador.Codifica(u"ab", bytes);
+        codificador.ABytes(u"ab", bytes);
         try {
-            codificador.Codifica(std::u16string{u'c', caracter}, bytes);
+            codificador.ABytes(std::u16string{u'c', caracter}, bytes);
             ADD_FAILURE() << mensaje;
         } catch (const EntradaInvalida &e) {
             EXPECT_EQ(e.what(), "character " + mensaje + ", output at byte offset 3");
@@ -509,7 +509,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Vueltas,
 std::string Utf8(std::u16string_view texto)
 {
     std::string bytes(3 * texto.size(), '\0');
-    bytes.resize(std::size_t(Codificador(Codificacion::Utf8).Codifica(texto, bytes.data()) - bytes.data()));
+    bytes.resize(std::size_t(CodificadorDeBytes(Codificacion::Utf8).ABytes(texto, bytes.data()) - bytes.data()));
     return bytes;
 }
 
