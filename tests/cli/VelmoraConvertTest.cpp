@@ -457,8 +457,28 @@ INSTANTIATE_TEST_SUITE_P(
                     Uso{"option_word_too_big", {"--options", "64"}, 2,
                         "velmora-convert: --options takes a number from 0 to 63, not '64'"},
                     Uso{"unknown_encoding", {"--encoding", "ebcdic"}, 2, "velmora-convert: unknown encoding 'ebcdic'"},
-                    Uso{"output_without_name", {"-o"}, 2, "velmora-convert: option '-o' needs a value"}),
+                    Uso{"output_without_name", {"-o"}, 2, "velmora-convert: option '-o' needs a value"},
+                    Uso{"no_form_only_for_an_option_on_by_default", {"--no-numeric"}, 2,
+                        "velmora-convert: unknown option '--no-numeric'"},
+                    Uso{"no_form_needs_the_whole_name", {"--no-br"}, 2, "velmora-convert: unknown option '--no-br'"}),
     PorNombre);
+
+// Each option's line in --help names the bit that --options adds up.
+TEST(Ayuda, EachOptionLineEndsWithItsBit)
+{
+    const std::pair<std::string, std::string> filas[] = {{"--numeric", "(1)"},  {"--line-breaks", "(2)"},
+                                                         {"--cr-only", "(4)"},   {"--reserved", "(8)"},
+                                                         {"--spaces", "(16)"},   {"--br-newline", "(32)"},
+                                                         {"--no-br-newline", ""}};
+    const std::string ayuda = Ejecuta({"--help"}).Salida;
+    for (const auto &[marca, bit] : filas) {
+        const std::size_t inicio = ayuda.find("\n  " + marca + " ");
+        ASSERT_NE(inicio, std::string::npos) << marca;
+        const std::string linea = ayuda.substr(inicio + 1, ayuda.find('\n', inicio + 1) - inicio - 1);
+        EXPECT_LE(linea.size(), 79u) << linea;
+        EXPECT_TRUE(bit.empty() ? linea.back() != ')' : linea.ends_with(" " + bit)) << linea;
+    }
+}
 
 // Latin-1 text in which '&' never starts anything a reference could grow from.
 std::u16string TextoLatin1(std::size_t largo, unsigned semilla)
