@@ -147,6 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                {{L"in.txt", "ok \xFF"}, {L"out.html", Viejo}}, 2, "", "in.txt: invalid UTF-8 at byte offset 3"},
         Escena{"read_only_target_is_refused", L"-o solo-lectura.html", "x",
                {{L"solo-lectura.html", Viejo}}, {{L"solo-lectura.html", Viejo}}, 1, "", "solo-lectura.html: "},
+        Escena{"device_is_written_to_not_replaced", L"-o NUL", "x", {}, {}, 0, "", ""},
         Escena{"folder_as_target_is_refused", L"-o .", "x", {}, {}, 1, "", ".: "},
         Escena{"standard_streams_carry_bytes_untranslated", L"--exact --line-breaks -", "a\r\nb\nc\x1A" "d",
                {}, {}, 0, "a<BR>\r\nbc\x1A" "d", ""},
