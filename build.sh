@@ -4,9 +4,9 @@
 #   ./build.sh run    install what is missing, build, start the program
 #   ./build.sh test   install what is missing, build, run every test suite:
 #                     the normal build, the same tests under AddressSanitizer and
-#                     UndefinedBehaviorSanitizer, the engine and settings tests built
-#                     for Windows and run under Wine, the engine's tests built for
-#                     aarch64 and run under qemu, and a bounded fuzzing run
+#                     UndefinedBehaviorSanitizer, the engine, settings and velmora-convert
+#                     tests built for Windows and run under Wine, the engine's tests
+#                     built for aarch64 and run under qemu, and a bounded fuzzing run
 set -euo pipefail
 cd "$(dirname "$0")"
 

@@ -181,7 +181,7 @@ int CreaSpool(std::string &nombre)
 
 std::string NombreVisible(const std::string &nombre) { return nombre == "-" ? "(standard input)" : nombre; }
 
-void ReservaDescriptoresEstandar()
+void PreparaFlujosEstandar()
 {
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
         if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF)
@@ -189,7 +189,18 @@ void ReservaDescriptoresEstandar()
     }
 }
 
+std::vector<std::string> Argumentos(int argc, char **argv) { return {argv + std::min(argc, 1), argv + argc}; }
+
 void EscribeEnSalidaEstandar(std::string_view bytes) { EscribeTodo(STDOUT_FILENO, bytes, "(standard output)"); }
+
+void EscribeEnErrores(std::string_view mensaje)
+{
+    try {
+        EscribeTodo(STDERR_FILENO, mensaje, "(standard error)");
+    } catch (const FalloDeArchivo &) {
+        // Nowhere left to say it; the exit status still tells.
+    }
+}
 
 Entrada::Entrada(const std::string &nombre)
     : nombre_(NombreVisible(nombre)),

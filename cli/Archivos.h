@@ -1,16 +1,21 @@
 #pragma once
 
-// The files of velmora-convert, on POSIX systems. Each input is read once,
-// from start to end, whatever it is. The result goes first to an unnamed
-// temporary file and reaches its destination only when Confirma is called,
-// so that a failure or an interruption leaves the destination as it was.
+// The files, streams and command line of velmora-convert, one implementation
+// per system (Archivos.cpp for POSIX, ArchivosWindows.cpp for Windows).
+// Each input is read once, from start to end, whatever it is. The result goes
+// first to a temporary file and reaches its destination only when Confirma is
+// called, so that a failure or an interruption leaves the destination as it
+// was. Names are UTF-8 everywhere, whatever the system uses.
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace VelmoraConvert {
 
@@ -22,9 +27,18 @@ struct FalloDeArchivo : std::runtime_error {
 // "(standard input)" for "-", the name itself otherwise.
 std::string NombreVisible(const std::string &nombre);
 
-// Puts a descriptor that fails every use in place of a closed standard
-// one, so that no file the program opens can take its number.
-void ReservaDescriptoresEstandar();
+// Makes the standard streams safe for bytes: on POSIX a closed one is
+// replaced by one that fails every use, so that no file the program opens
+// can take its number; on Windows they are put in binary mode.
+void PreparaFlujosEstandar();
+
+// The arguments after the program's name, in UTF-8. On Windows they are
+// read from the wide command line, so any file name comes through whole.
+std::vector<std::string> Argumentos(int argc, char **argv);
+
+// A message for the user, UTF-8; on a Windows console it is written as
+// wide text so that names show as they are.
+void EscribeEnErrores(std::string_view mensaje);
 
 // Writes all the bytes to standard output. Throws FalloDeArchivo.
 void EscribeEnSalidaEstandar(std::string_view bytes);
@@ -42,7 +56,11 @@ public:
 
 private:
     std::string nombre_;
+#ifdef _WIN32
+    void *archivo_;
+#else
     int fd_;
+#endif
 };
 
 // Where the result goes. "-" is standard output. A regular file, or a
@@ -63,6 +81,18 @@ public:
     void Confirma();
 
 private:
+#ifdef _WIN32
+    void PreparaReemplazo();
+    void Vuelca(void *destino);
+    void Descarta();
+
+    std::string destino_;      // as the user named it, for messages
+    std::wstring real_;        // the file that is replaced, links followed
+    std::wstring temporal_;    // the spool beside it while it exists
+    std::string nombreSpool_;  // for messages
+    void *spool_;
+    void *directo_;            // the destination itself, written at the end
+#else
     void PreparaReemplazo(const struct stat &datos);
     void Vuelca(int destino);
     void Enlaza();
@@ -77,6 +107,7 @@ private:
     bool truncar_ = false;   // directo_ is a regular file rewritten in place
     bool anonimo_ = false;   // spool_ is an unnamed file in real_'s folder
     bool nuevo_ = false;     // real_ did not exist
+#endif
 };
 
 }  // namespace VelmoraConvert

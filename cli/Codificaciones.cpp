@@ -1,6 +1,8 @@
 #include "Codificaciones.h"
 
 #include "Tramos.h"
+#include "UnidadesUtf16.h"
+#include "Windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -25,13 +27,6 @@ constexpr std::array<Nombre, 7> Nombres{{
     {"cp1252", Codificacion::Windows1252},
     {"iso-8859-1", Codificacion::Latin1},
 }};
-
-// Bytes 0x80-0x9F of Windows-1252; 0 marks the five undefined ones.
-constexpr std::array<char16_t, 32> Windows1252Alto{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
 
 std::string_view NombreDe(Codificacion codificacion)
 {
@@ -94,8 +89,8 @@ char16_t *PonCaracter(char32_t caracter, char16_t *w)
                           std::string(NombreDe(codificacion)) + ", output" + EnPosicion(posicion));
 }
 
-bool EsAlto(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool EsBajo(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+using Utf16::EsAlto;
+using Utf16::EsBajo;
 
 unsigned char *EscribeUtf8(std::u16string_view texto, unsigned char *w, std::uint64_t posicion)
 {
@@ -107,7 +102,7 @@ unsigned char *EscribeUtf8(std::u16string_view texto, unsigned char *w, std::uin
             break;
         char32_t c = texto[i];
         if (EsAlto(char16_t(c)) && i + 1 < texto.size() && EsBajo(texto[i + 1]))
-            c = 0x10000 + ((c - 0xD800) << 10) + (texto[++i] - 0xDC00);
+            c = Utf16::Combina(char16_t(c), texto[++i]);
         else if (EsAlto(char16_t(c)) || EsBajo(char16_t(c)))
             NoCabe(c, Codificacion::Utf8, posicion + std::uint64_t(w - inicio));
         const int largo = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
@@ -135,10 +130,11 @@ unsigned char *EscribeUnByte(std::u16string_view texto, unsigned char *w, Codifi
             *w++ = static_cast<unsigned char>(texto[i]);
             continue;
         }
-        const auto *alto = std::find(Windows1252Alto.begin(), Windows1252Alto.end(), texto[i]);
-        if (latin1 || alto == Windows1252Alto.end())
+        // Windows-1252 here: its five undefined bytes are refused, not written.
+        const int byte = Windows1252::Byte(texto[i]);
+        if (latin1 || byte < 0 || !Windows1252::Definido(static_cast<unsigned char>(byte)))
             NoCabe(texto[i], codificacion, posicion + std::uint64_t(w - inicio));
-        *w++ = static_cast<unsigned char>(0x80 + (alto - Windows1252Alto.begin()));
+        *w++ = static_cast<unsigned char>(byte);
     }
     return w;
 }
@@ -164,21 +160,21 @@ std::optional<Codificacion> CodificacionPorNombre(std::string_view nombre)
     return std::nullopt;
 }
 
-char16_t *Decodificador::Decodifica(std::string_view bytes, char16_t *w)
+char16_t *DecodificadorDeBytes::AUnidades(std::string_view bytes, char16_t *w)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
     const auto *fin = p + bytes.size();
     switch (codificacion_) {
-    case Codificacion::Utf8: w = Utf8(p, fin, w); break;
-    case Codificacion::Windows1252: w = Windows1252(p, fin, w); break;
+    case Codificacion::Utf8: w = DeUtf8(p, fin, w); break;
+    case Codificacion::Windows1252: w = DeWindows1252(p, fin, w); break;
     case Codificacion::Latin1: w = std::copy(p, fin, w); break;
-    case Codificacion::Utf16le: w = Utf16le(p, fin, w); break;
+    case Codificacion::Utf16le: w = DeUtf16le(p, fin, w); break;
     }
     posicion_ += bytes.size();
     return w;
 }
 
-void Decodificador::Termina() const
+void DecodificadorDeBytes::Termina() const
 {
     if (resto_.empty())
         return;
@@ -188,7 +184,7 @@ void Decodificador::Termina() const
     throw EntradaInvalida("incomplete UTF-8 sequence" + EnPosicion(posicion));
 }
 
-char16_t *Decodificador::Utf8(const unsigned char *p, const unsigned char *fin, char16_t *w)
+char16_t *DecodificadorDeBytes::DeUtf8(const unsigned char *p, const unsigned char *fin, char16_t *w)
 {
     const unsigned char *const inicio = p;
     char32_t caracter = 0;
@@ -230,7 +226,7 @@ char16_t *Decodificador::Utf8(const unsigned char *p, const unsigned char *fin, 
     return w;
 }
 
-char16_t *Decodificador::Utf16le(const unsigned char *p, const unsigned char *fin, char16_t *w)
+char16_t *DecodificadorDeBytes::DeUtf16le(const unsigned char *p, const unsigned char *fin, char16_t *w)
 {
     if (!resto_.empty() && p != fin) {
         *w++ = char16_t(static_cast<unsigned char>(resto_[0]) | *p++ << 8);
@@ -243,7 +239,7 @@ char16_t *Decodificador::Utf16le(const unsigned char *p, const unsigned char *fi
     return w;
 }
 
-char16_t *Decodificador::Windows1252(const unsigned char *p, const unsigned char *fin, char16_t *w) const
+char16_t *DecodificadorDeBytes::DeWindows1252(const unsigned char *p, const unsigned char *fin, char16_t *w) const
 {
     for (const unsigned char *q = p; q != fin;) {
         if (fin - q >= 16) {
@@ -258,15 +254,15 @@ char16_t *Decodificador::Windows1252(const unsigned char *p, const unsigned char
             *w++ = b;
             continue;
         }
-        if (Windows1252Alto[b - 0x80] == 0)
+        if (!Windows1252::Definido(b))
             throw EntradaInvalida("byte " + Hexadecimal(b, "0x%02X") + " is undefined in windows-1252" +
                                   EnPosicion(posicion_ + std::uint64_t(q - 1 - p)));
-        *w++ = Windows1252Alto[b - 0x80];
+        *w++ = Windows1252::Caracter(b);
     }
     return w;
 }
 
-char *Codificador::Codifica(std::u16string_view texto, char *destino)
+char *CodificadorDeBytes::ABytes(std::u16string_view texto, char *destino)
 {
     auto *const inicio = reinterpret_cast<unsigned char *>(destino);
     unsigned char *w = inicio;

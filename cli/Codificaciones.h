@@ -22,34 +22,37 @@ struct EntradaInvalida : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// A sequence cut by the end of one piece is completed by the next one.
-// UTF-8 is strict: no overlong forms, no encoded surrogates. UTF-16LE lone
-// surrogates and a leading BOM pass through as ordinary units.
-class Decodificador {
+// Bytes to UTF-16 units. A sequence cut by the end of one piece is completed
+// by the next one. UTF-8 is strict: no overlong forms, no encoded surrogates.
+// UTF-16LE lone surrogates and a leading BOM pass through as ordinary units.
+// Windows-1252's five undefined bytes are invalid.
+class DecodificadorDeBytes {
 public:
-    explicit Decodificador(Codificacion codificacion) : codificacion_(codificacion) {}
+    explicit DecodificadorDeBytes(Codificacion codificacion) : codificacion_(codificacion) {}
     // Writes the units of `bytes` at w, which has room for bytes.size() + 2
     // of them; returns the end of what it wrote.
-    char16_t *Decodifica(std::string_view bytes, char16_t *w);
+    char16_t *AUnidades(std::string_view bytes, char16_t *w);
     // Throws when the input ended inside a sequence.
     void Termina() const;
 
 private:
-    char16_t *Utf8(const unsigned char *p, const unsigned char *fin, char16_t *w);
-    char16_t *Utf16le(const unsigned char *p, const unsigned char *fin, char16_t *w);
-    char16_t *Windows1252(const unsigned char *p, const unsigned char *fin, char16_t *w) const;
+    char16_t *DeUtf8(const unsigned char *p, const unsigned char *fin, char16_t *w);
+    char16_t *DeUtf16le(const unsigned char *p, const unsigned char *fin, char16_t *w);
+    char16_t *DeWindows1252(const unsigned char *p, const unsigned char *fin, char16_t *w) const;
 
     Codificacion codificacion_;
     std::string resto_;           // an unfinished sequence from the previous piece
     std::uint64_t posicion_ = 0;  // offset of the current piece in the input
 };
 
-class Codificador {
+// UTF-16 units to bytes. A character the encoding cannot hold is invalid; in
+// Windows-1252 that includes U+0080-U+009F that the code page does not map.
+class CodificadorDeBytes {
 public:
-    explicit Codificador(Codificacion codificacion) : codificacion_(codificacion) {}
+    explicit CodificadorDeBytes(Codificacion codificacion) : codificacion_(codificacion) {}
     // Writes the bytes of `texto` at w, which has room for 3 * texto.size();
     // returns the end of what it wrote.
-    char *Codifica(std::u16string_view texto, char *w);
+    char *ABytes(std::u16string_view texto, char *w);
 
 private:
     Codificacion codificacion_;

@@ -1,6 +1,7 @@
 #include "ConversorPorTrozos.h"
 
 #include "Tramos.h"
+#include "UnidadesUtf16.h"
 
 #include <algorithm>
 #include <utility>
@@ -8,8 +9,8 @@
 namespace VelmoraConvert {
 namespace {
 
-constexpr char16_t CR = 13;
-constexpr char16_t LF = 10;
+using Utf16::CR;
+using Utf16::LF;
 
 bool EsLetraODigito(char16_t c)
 {
@@ -124,7 +125,7 @@ bool EmpiezaPorSaltoHecho(std::u16string_view texto)
 bool CorteSeguro(std::u16string_view texto, std::size_t k, std::int16_t modo, std::int16_t opciones)
 {
     const char16_t c = texto[k];
-    if (k == 0 || (c >= 0xDC00 && c <= 0xDFFF))
+    if (k == 0 || Utf16::EsBajo(c))
         return false;  // may be the second half of a surrogate pair
     if (modo != ConversionesTextoHTML::HTMLATexto || !EnPatrones(c))
         return true;
@@ -150,7 +151,7 @@ ConversorPorTrozos::ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe,
 void ConversorPorTrozos::Anade(std::string_view bytes)
 {
     const std::size_t antes = largo_;
-    largo_ = std::size_t(decodificador_.Decodifica(bytes, Espacio(texto_, largo_, bytes.size() + 2)) - texto_.data());
+    largo_ = std::size_t(decodificador_.AUnidades(bytes, Espacio(texto_, largo_, bytes.size() + 2)) - texto_.data());
     if (!ajustes_.Exacto && !SoloCRLF(antes)) {
         decodificado_.assign(texto_, antes, largo_ - antes);
         largo_ = antes;
@@ -227,10 +228,10 @@ void ConversorPorTrozos::Convierte(std::size_t hasta, bool ultimo)
     // Encoded a slice at a time, so the byte buffer stays small however long the text.
     for (std::size_t i = 0, n; i < salida.size(); i += n) {
         n = std::min(salida.size() - i, std::max<std::size_t>(trozo_, 2));
-        if (i + n < salida.size() && salida[i + n - 1] >= 0xD800 && salida[i + n - 1] <= 0xDBFF)
+        if (i + n < salida.size() && Utf16::EsAlto(salida[i + n - 1]))
             --n;  // keep a surrogate pair together
         char *const inicio = Espacio(bytes_, 0, 3 * n);
-        escribe_({inicio, std::size_t(codificador_.Codifica(salida.substr(i, n), inicio) - inicio)});
+        escribe_({inicio, std::size_t(codificador_.ABytes(salida.substr(i, n), inicio) - inicio)});
     }
 }
 

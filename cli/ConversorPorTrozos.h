@@ -9,6 +9,7 @@
 
 #include "Codificaciones.h"
 #include "ConversionesTextoHTML.h"
+#include "Opciones.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,8 +21,8 @@ namespace VelmoraConvert {
 
 struct Ajustes {
     std::int16_t Modo = ConversionesTextoHTML::TextoAHTML;
-    std::int16_t Opciones = ConversionesTextoHTML::OpcionCRtrasBR;  // the window's default
-    Codificacion Juego = Codificacion::Utf8;                        // of input and output
+    std::int16_t Opciones = Opciones::PalabraPorDefecto();  // the window's default
+    Codificacion Juego = Codificacion::Utf8;                // of input and output
     bool Exacto = false;    // line breaks reach the engine untouched, not as CR LF
     bool SaltosLF = false;  // each CR LF of the result is written as LF
 };
@@ -57,8 +58,8 @@ private:
     Ajustes ajustes_;
     Escritor escribe_;
     std::size_t trozo_;
-    Decodificador decodificador_;
-    Codificador codificador_;
+    DecodificadorDeBytes decodificador_;
+    CodificadorDeBytes codificador_;
     std::u16string decodificado_;
     std::u16string texto_;      // its first largo_ units: decoded text not converted yet
     std::size_t largo_ = 0;

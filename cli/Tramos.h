@@ -4,6 +4,8 @@
 // that does is found eight or sixteen at a time where SSE2 is available, and
 // the run before it is copied in one piece.
 
+#include "UnidadesUtf16.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstddef>
@@ -20,14 +22,14 @@ inline std::size_t BuscaSalto(const char16_t *p, std::size_t n)
 {
     std::size_t i = 0;
 #ifdef VELMORA_CLI_SSE2
-    const __m128i cr = _mm_set1_epi16(13), lf = _mm_set1_epi16(10);
+    const __m128i cr = _mm_set1_epi16(short(Utf16::CR)), lf = _mm_set1_epi16(short(Utf16::LF));
     for (; i + 8 <= n; i += 8) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
         if (const int m = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, cr), _mm_cmpeq_epi16(v, lf))))
             return i + unsigned(std::countr_zero(unsigned(m))) / 2;
     }
 #endif
-    while (i < n && p[i] != 13 && p[i] != 10)
+    while (i < n && p[i] != Utf16::CR && p[i] != Utf16::LF)
         ++i;
     return i;
 }
@@ -39,7 +41,7 @@ inline bool SoloParesCRLF(const char16_t *p, std::size_t n)
     std::size_t i = 0;
     bool trasCR = false;
 #ifdef VELMORA_CLI_SSE2
-    const __m128i cr = _mm_set1_epi16(13), lf = _mm_set1_epi16(10);
+    const __m128i cr = _mm_set1_epi16(short(Utf16::CR)), lf = _mm_set1_epi16(short(Utf16::LF));
     for (; i + 8 <= n; i += 8) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
         const unsigned crs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(v, cr)));
@@ -51,9 +53,9 @@ inline bool SoloParesCRLF(const char16_t *p, std::size_t n)
     }
 #endif
     for (; i < n; ++i) {
-        if ((p[i] == 10) != trasCR)
+        if ((p[i] == Utf16::LF) != trasCR)
             return false;
-        trasCR = p[i] == 13;
+        trasCR = p[i] == Utf16::CR;
     }
     return !trasCR;
 }

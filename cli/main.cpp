@@ -2,10 +2,10 @@
 
 #include "Archivos.h"
 #include "ConversorPorTrozos.h"
+#include "Opciones.h"
 
-#include <array>
+#include <algorithm>
 #include <charconv>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,20 +15,15 @@ namespace {
 
 using namespace VelmoraConvert;
 
-constexpr std::string_view Uso = R"(Usage: velmora-convert [OPTION]... [FILE]...
+constexpr std::string_view Cabecera = R"(Usage: velmora-convert [OPTION]... [FILE]...
 Convert plain text to HTML character references, or back, as Velmora does.
 Reads each FILE in turn (standard input when there is none, or for -).
 
   --to-html         text to HTML (the default)
   --to-text         HTML to text
-  --numeric         numeric references, &#233; not &eacute;           (1)
-  --line-breaks     line breaks to <BR>, or <BR> to line breaks       (2)
-  --cr-only         CR alone, without LF, for those line breaks       (4)
-  --reserved        also " < > & to references                       (8)
-  --spaces          blanks to &nbsp;, or back                        (16)
-  --br-newline      keep the line break after <BR> (on by default)   (32)
-  --no-br-newline   turn it off
-  --options N       the whole option word, 0-63: the sum of the numbers
+)";
+
+constexpr std::string_view Pie = R"(  --options N       the whole option word, 0-63: the sum of the numbers
                     above; options after it change it further
   --encoding ENC    utf-8 (default), windows-1252, latin1 or utf-16le,
                     for input and output alike
@@ -43,6 +38,33 @@ Reads each FILE in turn (standard input when there is none, or for -).
 
 Exit status: 0 done, 1 file error, 2 bad usage or invalid input.
 )";
+
+std::string Linea(std::string_view marca, std::string_view ayuda, std::string_view bit = {})
+{
+    std::string linea = "  " + std::string(marca);
+    linea.resize(std::max<std::size_t>(linea.size() + 1, 20), ' ');
+    linea += ayuda;
+    if (!bit.empty()) {
+        linea.resize(std::max(linea.size() + 1, 71 - bit.size()), ' ');
+        linea += "(" + std::string(bit) + ")";
+    }
+    return linea + "\n";
+}
+
+// One line per option, with its bit, and a way to turn off those that are on by default.
+const std::string &Uso()
+{
+    static const std::string uso = [] {
+        std::string texto(Cabecera);
+        for (const Opciones::Opcion &o : Opciones::Tabla) {
+            texto += Linea(o.Marca, o.Ayuda, std::to_string(o.Bit));
+            if (o.PorDefecto)
+                texto += Linea("--no-" + std::string(o.Marca.substr(2)), "turn it off");
+        }
+        return texto + std::string(Pie);
+    }();
+    return uso;
+}
 
 constexpr std::size_t Bloque = std::size_t(1) << 17;  // bytes read at a time
 
@@ -61,20 +83,6 @@ struct Pedido {
     bool Version = false;
 };
 
-struct Marca {
-    std::string_view Nombre;
-    std::int16_t Bit;
-};
-
-constexpr std::array<Marca, 6> Marcas{{
-    {"--numeric", ConversionesTextoHTML::OpcionUnicode},
-    {"--line-breaks", ConversionesTextoHTML::OpcionSaltos},
-    {"--cr-only", ConversionesTextoHTML::OpcionSoloCR},
-    {"--reserved", ConversionesTextoHTML::OpcionEntidadesHtml},
-    {"--spaces", ConversionesTextoHTML::OpcionEspacios},
-    {"--br-newline", ConversionesTextoHTML::OpcionCRtrasBR},
-}};
-
 [[noreturn]] void ErrorDeUso(const std::string &mensaje) { throw Fallo{2, mensaje, true}; }
 
 std::int16_t LeePalabra(std::string_view texto)
@@ -90,15 +98,17 @@ std::int16_t LeePalabra(std::string_view texto)
 bool AplicaIndicador(Pedido &pedido, std::string_view nombre)
 {
     Ajustes &a = pedido.Conversion;
-    for (const Marca &m : Marcas) {
-        if (nombre == m.Nombre) {
-            a.Opciones = std::int16_t(a.Opciones | m.Bit);
+    for (const Opciones::Opcion &o : Opciones::Tabla) {
+        if (nombre == o.Marca) {
+            a.Opciones = std::int16_t(a.Opciones | o.Bit);
+            return true;
+        }
+        if (o.PorDefecto && nombre.starts_with("--no-") && nombre.substr(5) == o.Marca.substr(2)) {
+            a.Opciones = std::int16_t(a.Opciones & ~o.Bit);
             return true;
         }
     }
-    if (nombre == "--no-br-newline")
-        a.Opciones = std::int16_t(a.Opciones & ~ConversionesTextoHTML::OpcionCRtrasBR);
-    else if (nombre == "--to-html" || nombre == "--to-text")
+    if (nombre == "--to-html" || nombre == "--to-text")
         a.Modo = nombre == "--to-html" ? ConversionesTextoHTML::TextoAHTML : ConversionesTextoHTML::HTMLATexto;
     else if (nombre == "--lf" || nombre == "--exact")
         (nombre == "--lf" ? a.SaltosLF : a.Exacto) = true;
@@ -121,12 +131,12 @@ void AplicaValor(Pedido &pedido, std::string_view nombre, std::string_view valor
         ErrorDeUso("unknown encoding '" + std::string(valor) + "'");
 }
 
-Pedido LeeArgumentos(int argc, char **argv)
+Pedido LeeArgumentos(const std::vector<std::string> &argumentos)
 {
     Pedido pedido;
     bool soloArchivos = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string_view nombre = argv[i];
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        std::string_view nombre = argumentos[i];
         if (soloArchivos || nombre == "-" || !nombre.starts_with('-')) {
             pedido.Entradas.emplace_back(nombre);
             continue;
@@ -142,12 +152,12 @@ Pedido LeeArgumentos(int argc, char **argv)
         }
         if (nombre != "-o" && nombre != "--options" && nombre != "--encoding") {
             if (valor || !AplicaIndicador(pedido, nombre))
-                ErrorDeUso("unknown option '" + std::string(argv[i]) + "'");
+                ErrorDeUso("unknown option '" + argumentos[i] + "'");
             continue;
         }
-        if (!valor && i + 1 == argc)
+        if (!valor && i + 1 == argumentos.size())
             ErrorDeUso("option '" + std::string(nombre) + "' needs a value");
-        AplicaValor(pedido, nombre, valor ? *valor : std::string_view(argv[++i]));
+        AplicaValor(pedido, nombre, valor ? *valor : std::string_view(argumentos[++i]));
     }
     return pedido;
 }
@@ -170,7 +180,7 @@ void Convierte(const std::string &nombre, const Ajustes &ajustes, Salida &salida
 int Ejecuta(Pedido pedido)
 {
     if (pedido.Ayuda || pedido.Version) {
-        EscribeEnSalidaEstandar(pedido.Ayuda ? Uso : "velmora-convert " VELMORA_VERSION "\n");
+        EscribeEnSalidaEstandar(pedido.Ayuda ? Uso() : "velmora-convert " VELMORA_VERSION "\n");
         return 0;
     }
     if (pedido.Entradas.empty())
@@ -188,17 +198,17 @@ int Ejecuta(Pedido pedido)
 
 int main(int argc, char **argv)
 {
-    ReservaDescriptoresEstandar();
+    PreparaFlujosEstandar();
     try {
-        return Ejecuta(LeeArgumentos(argc, argv));
+        return Ejecuta(LeeArgumentos(Argumentos(argc, argv)));
     } catch (const FalloDeArchivo &fallo) {
-        std::cerr << "velmora-convert: " << fallo.what() << '\n';
+        EscribeEnErrores("velmora-convert: " + std::string(fallo.what()) + "\n");
         return 1;
     } catch (const Fallo &fallo) {
-        std::cerr << "velmora-convert: " << fallo.Mensaje << '\n' << (fallo.ConUso ? Uso : "");
+        EscribeEnErrores("velmora-convert: " + fallo.Mensaje + "\n" + (fallo.ConUso ? Uso() : ""));
         return fallo.Estado;
     } catch (const std::bad_alloc &) {
-        std::cerr << "velmora-convert: out of memory\n";
+        EscribeEnErrores("velmora-convert: out of memory\n");
         return 1;
     }
 }

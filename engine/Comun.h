@@ -4,6 +4,7 @@
 // and the block-by-block result.
 
 #include "ConversionesTextoHTML.h"
+#include "UnidadesUtf16.h"
 
 #include <array>
 #include <cassert>
@@ -14,8 +15,8 @@
 
 namespace ConversionesTextoHTML {
 
-inline constexpr char16_t CR = 13;
-inline constexpr char16_t LF = 10;
+using Utf16::CR;
+using Utf16::LF;
 
 // "&#" code ";" for every entry of the table. Built while compiling, so a
 // code that did not fit would stop the build.

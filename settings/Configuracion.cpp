@@ -1,5 +1,8 @@
 #include "Configuracion.h"
 
+#include "UnidadesUtf16.h"
+#include "Windows1252.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -8,18 +11,6 @@
 #include <limits>
 
 namespace Configuracion {
-
-namespace {
-
-// Windows-1252 bytes 0x80-0x9F; the five undefined bytes keep their own value.
-constexpr std::array<char16_t, 32> Cp1252Alto{
-    u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',  // 80-87
-    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',  // 88-8F
-    u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',  // 90-97
-    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178',  // 98-9F
-};
-
-}  // namespace
 
 char16_t Minuscula(char16_t c)
 {
@@ -40,11 +31,8 @@ namespace {
 // Byte of one UTF-16 unit, or '?' when the code page has no place for it.
 char ByteWindows1252(char16_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return char(c);
-    }
-    const auto pos = std::find(Cp1252Alto.begin(), Cp1252Alto.end(), c);
-    return pos == Cp1252Alto.end() ? '?' : char(0x80 + (pos - Cp1252Alto.begin()));
+    const int byte = Windows1252::Byte(c);
+    return byte < 0 ? '?' : char(byte);
 }
 
 // Enough to round any double correctly (its halfway points need at most 767
@@ -205,8 +193,7 @@ char16_t *DesdeWindows1252(std::string_view bytes, char16_t *destino)
 
 char16_t CaracterWindows1252(char byte)
 {
-    const auto u = static_cast<unsigned char>(byte);
-    return u >= 0x80 && u <= 0x9F ? Cp1252Alto[u - 0x80] : char16_t(u);
+    return Windows1252::Caracter(static_cast<unsigned char>(byte));
 }
 
 std::string AWindows1252(std::u16string_view texto)
@@ -214,8 +201,7 @@ std::string AWindows1252(std::u16string_view texto)
     std::string bytes;
     bytes.reserve(texto.size());
     for (std::size_t i = 0; i < texto.size(); ++i) {
-        const bool par = texto[i] >= 0xD800 && texto[i] <= 0xDBFF && i + 1 < texto.size()
-                         && texto[i + 1] >= 0xDC00 && texto[i + 1] <= 0xDFFF;
+        const bool par = Utf16::EsAlto(texto[i]) && i + 1 < texto.size() && Utf16::EsBajo(texto[i + 1]);
         i += par ? 1 : 0;  // one character beyond the BMP, one '?'
         bytes.push_back(ByteWindows1252(texto[i]));
     }

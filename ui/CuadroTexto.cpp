@@ -1,5 +1,7 @@
 #include "CuadroTexto.h"
 
+#include "UnidadesUtf16.h"
+
 #include <QApplication>
 #include <QSignalBlocker>
 
@@ -43,8 +45,8 @@ namespace {
 // outside the editor.
 constexpr std::size_t Trozo = std::size_t(1) << 16;
 
-bool EsAlto(char16_t u) { return (u & 0xFC00) == 0xD800; }
-bool EsBajo(char16_t u) { return (u & 0xFC00) == 0xDC00; }
+using Utf16::EsAlto;
+using Utf16::EsBajo;
 
 // The exact UTF-8 size of a text, with lone CRs and LFs counted as CR LF when
 // the text comes from outside.
@@ -100,7 +102,7 @@ char *AUtf8(const char16_t *p, const char16_t *fin, char *d)
         } else if (u < 0x800) {
             *d++ = char(0xC0 | (u >> 6)), *d++ = char(0x80 | (u & 0x3F));
         } else if (EsAlto(u) && p != fin && EsBajo(*p)) {
-            const char32_t c = 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(*p++) - 0xDC00);
+            const char32_t c = Utf16::Combina(u, *p++);
             *d++ = char(0xF0 | (c >> 18)), *d++ = char(0x80 | ((c >> 12) & 0x3F));
             *d++ = char(0x80 | ((c >> 6) & 0x3F)), *d++ = char(0x80 | (c & 0x3F));
         } else {

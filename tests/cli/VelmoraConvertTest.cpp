@@ -232,18 +232,18 @@ INSTANTIATE_TEST_SUITE_P(
     PorNombre);
 
 // The engine makes no such character from valid input, so only the encoder itself can show it.
-TEST(Codificador, NamesACharacterTheEncodingCannotHoldAndItsOutputOffset)
+TEST(CodificadorDeBytes, NamesACharacterTheEncodingCannotHoldAndItsOutputOffset)
 {
     const std::tuple<Codificacion, char16_t, std::string> filas[] = {
         {Codificacion::Latin1, u'\u20ac', "U+20AC cannot be written in latin1"},
         {Codificacion::Windows1252, u'\u0081', "U+0081 cannot be written in windows-1252"},
         {Codificacion::Utf8, u'\xdc00', "U+DC00 cannot be written in utf-8"}};
     for (const auto &[juego, caracter, mensaje] : filas) {
-        Codificador codificador(juego);
+        CodificadorDeBytes codificador(juego);
         char bytes[16];
-        codificador.Codifica(u"ab", bytes);
+        codificador.ABytes(u"ab", bytes);
         try {
-            codificador.Codifica(std::u16string{u'c', caracter}, bytes);
+            codificador.ABytes(std::u16string{u'c', caracter}, bytes);
             ADD_FAILURE() << mensaje;
         } catch (const EntradaInvalida &e) {
             EXPECT_EQ(e.what(), "character " + mensaje + ", output at byte offset 3");
@@ -457,8 +457,28 @@ INSTANTIATE_TEST_SUITE_P(
                     Uso{"option_word_too_big", {"--options", "64"}, 2,
                         "velmora-convert: --options takes a number from 0 to 63, not '64'"},
                     Uso{"unknown_encoding", {"--encoding", "ebcdic"}, 2, "velmora-convert: unknown encoding 'ebcdic'"},
-                    Uso{"output_without_name", {"-o"}, 2, "velmora-convert: option '-o' needs a value"}),
+                    Uso{"output_without_name", {"-o"}, 2, "velmora-convert: option '-o' needs a value"},
+                    Uso{"no_form_only_for_an_option_on_by_default", {"--no-numeric"}, 2,
+                        "velmora-convert: unknown option '--no-numeric'"},
+                    Uso{"no_form_needs_the_whole_name", {"--no-br"}, 2, "velmora-convert: unknown option '--no-br'"}),
     PorNombre);
+
+// Each option's line in --help names the bit that --options adds up.
+TEST(Ayuda, EachOptionLineEndsWithItsBit)
+{
+    const std::pair<std::string, std::string> filas[] = {{"--numeric", "(1)"},  {"--line-breaks", "(2)"},
+                                                         {"--cr-only", "(4)"},   {"--reserved", "(8)"},
+                                                         {"--spaces", "(16)"},   {"--br-newline", "(32)"},
+                                                         {"--no-br-newline", ""}};
+    const std::string ayuda = Ejecuta({"--help"}).Salida;
+    for (const auto &[marca, bit] : filas) {
+        const std::size_t inicio = ayuda.find("\n  " + marca + " ");
+        ASSERT_NE(inicio, std::string::npos) << marca;
+        const std::string linea = ayuda.substr(inicio + 1, ayuda.find('\n', inicio + 1) - inicio - 1);
+        EXPECT_LE(linea.size(), 79u) << linea;
+        EXPECT_TRUE(bit.empty() ? linea.back() != ')' : linea.ends_with(" " + bit)) << linea;
+    }
+}
 
 // Latin-1 text in which '&' never starts anything a reference could grow from.
 std::u16string TextoLatin1(std::size_t largo, unsigned semilla)
@@ -509,7 +529,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Vueltas,
 std::string Utf8(std::u16string_view texto)
 {
     std::string bytes(3 * texto.size(), '\0');
-    bytes.resize(std::size_t(Codificador(Codificacion::Utf8).Codifica(texto, bytes.data()) - bytes.data()));
+    bytes.resize(std::size_t(CodificadorDeBytes(Codificacion::Utf8).ABytes(texto, bytes.data()) - bytes.data()));
     return bytes;
 }
 

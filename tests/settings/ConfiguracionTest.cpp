@@ -1,4 +1,5 @@
 #include "Configuracion.h"
+#include "Windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,21 @@ TEST(ConfiguracionCodigo, HighBytesAreTheWindows1252Characters)
 {
     EXPECT_EQ(DesdeWindows1252("\x80\x81\x8A\x9D\x9F\xA0\xE1"), u"\u20AC\u0081\u0160\u009D\u0178\u00A0\u00E1");
     EXPECT_EQ(AWindows1252(u"\u20AC\u0081\u0160\u009D\u0178\u00A0\u00E1"), "\x80\x81\x8A\x9D\x9F\xA0\xE1");
+}
+
+// Spelled out from the code page's own chart, not from the table it checks.
+TEST(ConfiguracionCodigo, HighBytesMatchTheCodePageChartAndOnlyFiveAreUndefined)
+{
+    const std::u16string chart = u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039"
+                                 u"\u0152\u008D\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014"
+                                 u"\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178";
+    const std::set<int> undefined{0x81, 0x8D, 0x8F, 0x90, 0x9D};
+    for (int b = 0; b < 256; ++b) {
+        const char16_t esperado = b >= 0x80 && b <= 0x9F ? chart[std::size_t(b - 0x80)] : char16_t(b);
+        EXPECT_EQ(Windows1252::Caracter(static_cast<unsigned char>(b)), esperado) << "byte " << b;
+        EXPECT_EQ(Windows1252::Byte(esperado), b) << "byte " << b;
+        EXPECT_EQ(Windows1252::Definido(static_cast<unsigned char>(b)), !undefined.count(b)) << "byte " << b;
+    }
 }
 
 TEST(ConfiguracionCodigo, EveryByteIsADistinctCharacterAndComesBack)
