@@ -5,6 +5,7 @@
 #include "Configuracion.h"
 #include "ConversionesTextoHTML.h"
 #include "Dibujo.h"
+#include "Disposicion.h"
 #include "Linea.h"
 #include "Portapapeles.h"
 #include "Twips.h"
@@ -37,9 +38,6 @@
 
 namespace {
 
-constexpr QSizeF TamanoDiseno{5865, 4020};  // outer size, twips
-constexpr QSizeF TamanoMinimo{4740, 3780};
-
 const QString Titulo = QStringLiteral(VELMORA_TITULO);
 const QString PendienteProcesar = QStringLiteral("Pendiente procesar");
 const QString Procesando = QStringLiteral("Procesando");
@@ -57,29 +55,6 @@ const FilaEstado Estados[] = {
     {PendienteProcesar, true, "rojo", false, true, true, true, true},
     {Procesando, false, "amarillo", false, false, false, false, false},
     {Procesado, false, "verde", true, true, true, true, false},
-};
-
-// Where the controls go at every size change: Base + dW * PorAncho + dH * PorAlto
-// twips, dW and dH being the growth of the outer size over the design size.
-enum class Propiedad { Left, Top, Width, Height };
-struct FilaDisposicion {
-    const char *Control;
-    Propiedad Que;
-    double Base, PorAncho, PorAlto;
-};
-const FilaDisposicion Disposicion[] = {
-    {"sOriginal", Propiedad::Left, 120, 0, 0},       {"sOriginal", Propiedad::Top, 360, 0, 0},
-    {"sOriginal", Propiedad::Width, 4815, 1, 0},     {"sOriginal", Propiedad::Height, 1095, 0, 0.5},
-    {"sConvertido", Propiedad::Left, 120, 0, 0},     {"sConvertido", Propiedad::Top, 2160, 0, 0.5},
-    {"sConvertido", Propiedad::Width, 4815, 1, 0},   {"sConvertido", Propiedad::Height, 1095, 0, 0.5},
-    {"lblConvertido", Propiedad::Left, 120, 0, 0},   {"lblConvertido", Propiedad::Top, 1920, 0, 0.5},
-    {"cmdConvertir", Propiedad::Left, 3840, 1, 0},   {"cmdConvertir", Propiedad::Top, 1560, 0, 0.5},
-    {"picSemaforo", Propiedad::Left, 4680, 1, 0},    {"picSemaforo", Propiedad::Top, 1500, 0, 0.5},
-    {"cmdPegar", Propiedad::Left, 5040, 1, 0},       {"cmdPegar", Propiedad::Top, 360, 0, 0},
-    {"cmdBorrar", Propiedad::Left, 5040, 1, 0},      {"cmdBorrar", Propiedad::Top, 960, 0, 0.5},
-    {"cmdPegayCopia", Propiedad::Left, 5040, 1, 0},  {"cmdPegayCopia", Propiedad::Top, 1560, 0, 0.5},
-    {"cmdCopiar", Propiedad::Left, 5040, 1, 0},      {"cmdCopiar", Propiedad::Top, 2160, 0, 0.5},
-    {"cmdCerrar", Propiedad::Left, 5040, 1, 0},      {"cmdCerrar", Propiedad::Top, 2760, 0, 1},
 };
 
 std::u16string_view Vista(const QString &texto)
@@ -188,7 +163,7 @@ frmConversor::frmConversor(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/convertir.gif")));
     CreaControles();
     CreaMenus();
-    PoneTamanoExterior(TamanoDiseno);
+    PoneTamanoExterior(Disposicion::TamanoDiseno);
     Conecta();
     // Messages about the settings file come before its language is applied.
     TraduceQt(Catalogo::IdiomasQt[0]);
@@ -307,7 +282,7 @@ void frmConversor::CreaControles()
     setTabOrder(cmdPegar, cmdPegayCopia);
     setTabOrder(cmdPegayCopia, cmdCopiar);
 
-    cliente->setMinimumSize(Twips::Cliente(TamanoMinimo));
+    cliente->setMinimumSize(Twips::Cliente(Disposicion::TamanoMinimo));
 }
 
 void frmConversor::CreaMenus()
@@ -835,37 +810,11 @@ void frmConversor::Form_Resize()
 {
     if (isMinimized())
         return;
-    const QSizeF exterior = TamanoExterior();
-    const double dW = std::nearbyint(exterior.width() - TamanoDiseno.width());
-    const double dH = std::nearbyint(exterior.height() - TamanoDiseno.height());
-
+    const Disposicion::Reparto reparto = Disposicion::Reparte(TamanoExterior());
     for (QFrame *linea : Line1)
-        linea->resize(Twips::APixeles(exterior.width()), linea->height());
-    // A size ends on the pixel of its far edge, not on its own rounded length,
-    // so edges that meet in twips also meet on screen when dH / 2 is half a
-    // pixel. Each control's Left and Top rows come before its Width and Height.
-    double izquierda = 0, arriba = 0;
-    for (const FilaDisposicion &fila : Disposicion) {
-        auto *control = findChild<QWidget *>(QLatin1String(fila.Control));
-        const double twips = fila.Base + fila.PorAncho * dW + fila.PorAlto * dH;
-        const int valor = Twips::APixeles(twips);
-        QRect lugar = control->geometry();
-        switch (fila.Que) {
-        case Propiedad::Left:
-            izquierda = twips;
-            lugar.moveLeft(valor);
-            break;
-        case Propiedad::Top:
-            arriba = twips;
-            lugar.moveTop(valor);
-            break;
-        case Propiedad::Width:
-            lugar.setWidth(Twips::APixeles(izquierda + twips) - Twips::APixeles(izquierda));
-            break;
-        case Propiedad::Height:
-            lugar.setHeight(Twips::APixeles(arriba + twips) - Twips::APixeles(arriba));
-            break;
-        }
-        control->setGeometry(lugar);
+        linea->resize(reparto.AnchoLineas, linea->height());
+    for (const Disposicion::Lugar &lugar : reparto.Lugares) {
+        auto *control = findChild<QWidget *>(QLatin1String(lugar.Control));
+        control->setGeometry({lugar.Esquina, lugar.Tamano.value_or(control->size())});
     }
 }
