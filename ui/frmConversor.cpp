@@ -166,7 +166,7 @@ frmConversor::frmConversor(QWidget *parent)
     PoneTamanoExterior(Disposicion::TamanoDiseno);
     Conecta();
     // Messages about the settings file come before its language is applied.
-    TraduceQt(Catalogo::IdiomasQt[0]);
+    TraduceQt(Catalogo::Idiomas[0].CodigoQt);
 #ifndef Q_OS_MACOS
     // On a Mac, Option with a letter types a character of its own.
     qApp->installEventFilter(this);
@@ -292,9 +292,9 @@ void frmConversor::CreaMenus()
         m->setObjectName(QLatin1String(nombre));
         return m;
     };
-    const auto elemento = [](QMenu *m, const char *nombre, const QString &texto, bool marcable, bool marcado) {
+    const auto elemento = [](QMenu *m, std::string_view nombre, const QString &texto, bool marcable, bool marcado) {
         QAction *a = m->addAction(texto);
-        a->setObjectName(QString::fromUtf8(nombre));
+        a->setObjectName(QString::fromUtf8(nombre.data(), qsizetype(nombre.size())));
         a->setCheckable(marcable);
         a->setChecked(marcado);
         return a;
@@ -318,19 +318,18 @@ void frmConversor::CreaMenus()
     mnuConvertirPortapapeles = orden(mnuConversion, "mnuConvertirPortapapeles");
 
     QMenu *mnuOpciones = menu("mnuOpciones");
-    mnuUnicode = marca(mnuOpciones, "mnuUnicode", false);
-    mnuEntidadesHtml = marca(mnuOpciones, "mnuEntidadesHtml", false);
-    mnuSaltos = marca(mnuOpciones, "mnuSaltos", false);
-    mnuSoloCR = marca(mnuOpciones, "mnuSoloCR", false);
-    mnuEspacios = marca(mnuOpciones, "mnuEspacios", false);
-    mnuCRtrasBR = marca(mnuOpciones, "mnuCRtrasBR", true);
+    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i) {
+        const Opciones::Opcion &opcion = Opciones::Tabla[i];
+        opciones_[i] = elemento(mnuOpciones, opcion.Item, QString::fromUtf8(opcion.Item.data(), qsizetype(opcion.Item.size())),
+                                true, opcion.PorDefecto);
+    }
 
     // The language items show each name in its own language, in every language.
     QMenu *mnuIdioma = menu("mnuIdioma");
-    mnuCastellano = elemento(mnuIdioma, "mnuCastellano", QStringLiteral("Castellano"), true, true);
-    mnuCatalán = elemento(mnuIdioma, "mnuCatalán", QStringLiteral("Català"), true, false);
-    MnuGallego = elemento(mnuIdioma, "MnuGallego", QStringLiteral("Galego"), true, false);
-    mnuEnglish = elemento(mnuIdioma, "mnuEnglish", QStringLiteral("English"), true, false);
+    for (std::size_t i = 0; i < Catalogo::Idiomas.size(); ++i) {
+        const Catalogo::Idioma &idioma = Catalogo::Idiomas[i];
+        idiomas_[i] = elemento(mnuIdioma, idioma.Item, QString::fromUtf8(idioma.Rotulo), true, i == 0);
+    }
 
     QMenu *mnuAyuda = menu("mnuAyuda");
     mnuWeb = orden(mnuAyuda, "mnuWeb");
@@ -366,9 +365,9 @@ void frmConversor::Conecta()
     };
     marcable(mnuTextoaHTML, [this] { mnuTextoaHTML_Click(); });
     marcable(mnuHTMLaTexto, [this] { mnuHTMLaTexto_Click(); });
-    for (QAction *opcion : {mnuUnicode, mnuEntidadesHtml, mnuSaltos, mnuSoloCR, mnuEspacios, mnuCRtrasBR})
+    for (QAction *opcion : opciones_)
         marcable(opcion, [this, opcion] { CambiaOpcion(opcion); });
-    for (QAction *idioma : {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish})
+    for (QAction *idioma : idiomas_)
         marcable(idioma, [this, idioma] { EligeIdioma(idioma); });
 
     connect(sOriginal, &CuadroTexto::textChanged, this, &frmConversor::sOriginal_Change);
@@ -414,12 +413,10 @@ void frmConversor::cmdConvertir_Click()
     if (mnuHTMLaTexto->isChecked())
         modo = ConversionesTextoHTML::HTMLATexto;
 
-    const std::pair<QAction *, int> bits[] = {{mnuUnicode, 1},       {mnuSaltos, 2},   {mnuSoloCR, 4},
-                                              {mnuEntidadesHtml, 8}, {mnuEspacios, 16}, {mnuCRtrasBR, 32}};
     std::int16_t opciones = 0;
-    for (const auto &[item, valor] : bits) {
-        if (item->isChecked())
-            opciones = std::int16_t(opciones + valor);
+    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i) {
+        if (opciones_[i]->isChecked())
+            opciones = std::int16_t(opciones | Opciones::Tabla[i].Bit);
     }
 
     // Each text is let go as soon as the next one is made, so that at most
@@ -493,8 +490,7 @@ void frmConversor::mnuTextoaHTML_Click()
         PoneEstado(PendienteProcesar);
     mnuTextoaHTML->setChecked(true);
     mnuHTMLaTexto->setChecked(false);
-    for (QAction *item : {mnuUnicode, mnuEntidadesHtml, mnuCRtrasBR})
-        item->setEnabled(true);
+    ActivaOpciones(true);
 }
 
 void frmConversor::mnuHTMLaTexto_Click()
@@ -503,8 +499,16 @@ void frmConversor::mnuHTMLaTexto_Click()
         PoneEstado(PendienteProcesar);
     mnuHTMLaTexto->setChecked(true);
     mnuTextoaHTML->setChecked(false);
-    for (QAction *item : {mnuUnicode, mnuEntidadesHtml, mnuCRtrasBR})
-        item->setEnabled(false);
+    ActivaOpciones(false);
+}
+
+// Some options mean nothing from HTML to text: their items are disabled then.
+void frmConversor::ActivaOpciones(bool aHTML)
+{
+    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i) {
+        if (Opciones::Tabla[i].SinEfectoATexto)
+            opciones_[i]->setEnabled(aHTML);
+    }
 }
 
 void frmConversor::CambiaOpcion(QAction *opcion)
@@ -593,14 +597,15 @@ void frmConversor::Mensaje(QMessageBox::Icon icono, const QString &titulo, const
 void frmConversor::PoneIdioma(const QString &Idioma)
 {
     const auto &idiomas = Catalogo::Idiomas;
-    const auto idioma = std::find_if(idiomas.begin(), idiomas.end(),
-                                     [&](const char *nombre) { return Idioma == QString::fromUtf8(nombre); });
+    const auto idioma = std::find_if(idiomas.begin(), idiomas.end(), [&](const Catalogo::Idioma &i) {
+        return Idioma == QString::fromUtf8(i.Nombre);
+    });
     if (idioma == idiomas.end()) {
         Mensaje(QMessageBox::Critical, QStringLiteral("Idioma no contemplado"), QStringLiteral("Idioma no contemplado."));
         return;
     }
     const auto columna = std::size_t(idioma - idiomas.begin());
-    TraduceQt(Catalogo::IdiomasQt[columna]);
+    TraduceQt(idioma->CodigoQt);
     for (const Catalogo::Fila &fila : Catalogo::Filas) {
         QObject *destino = findChild<QObject *>(QLatin1String(fila.Control));
         if (fila.Que == Catalogo::Destino::Tooltip) {
@@ -641,11 +646,10 @@ void frmConversor::TraduceQt(const char *codigo)
 
 QString frmConversor::IdiomaActual() const
 {
-    const QAction *items[] = {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish};
     QString idioma;
-    for (std::size_t i = 0; i < std::size(items); ++i) {
-        if (items[i]->isChecked())
-            idioma = QString::fromUtf8(Catalogo::Idiomas[i]);
+    for (std::size_t i = 0; i < idiomas_.size(); ++i) {
+        if (idiomas_[i]->isChecked())
+            idioma = QString::fromUtf8(Catalogo::Idiomas[i].Nombre);
     }
     return idioma;
 }
@@ -667,7 +671,7 @@ void frmConversor::ActualizaIdioma()
 
 void frmConversor::EligeIdioma(QAction *idioma)
 {
-    for (QAction *item : {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish})
+    for (QAction *item : idiomas_)
         item->setChecked(item == idioma);
     ActualizaIdioma();
 }
@@ -692,32 +696,25 @@ void frmConversor::LeeConfiguracion()
     PoneMarcas(lector.Termina());
 }
 
-QList<QAction *> frmConversor::ItemsIdioma() const { return {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish}; }
-
-QAction *frmConversor::ItemOpcion(const Opciones::Opcion &opcion) const
-{
-    return findChild<QAction *>(QString::fromUtf8(opcion.Item.data(), qsizetype(opcion.Item.size())));
-}
-
 Configuracion::Marcas frmConversor::MarcasActuales() const
 {
     Configuracion::Marcas marcas;
-    for (std::size_t i = 0; i < marcas.Idiomas.size(); ++i)
-        marcas.Idiomas[i] = ItemsIdioma()[qsizetype(i)]->isChecked();
+    for (std::size_t i = 0; i < idiomas_.size(); ++i)
+        marcas.Idiomas[i] = idiomas_[i]->isChecked();
     marcas.Modos = {mnuTextoaHTML->isChecked(), mnuHTMLaTexto->isChecked()};
-    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
-        marcas.Opciones[i] = ItemOpcion(Opciones::Tabla[i])->isChecked();
+    for (std::size_t i = 0; i < opciones_.size(); ++i)
+        marcas.Opciones[i] = opciones_[i]->isChecked();
     return marcas;
 }
 
 void frmConversor::PoneMarcas(const Configuracion::Marcas &marcas)
 {
-    for (std::size_t i = 0; i < marcas.Idiomas.size(); ++i)
-        ItemsIdioma()[qsizetype(i)]->setChecked(marcas.Idiomas[i]);
+    for (std::size_t i = 0; i < idiomas_.size(); ++i)
+        idiomas_[i]->setChecked(marcas.Idiomas[i]);
     mnuTextoaHTML->setChecked(marcas.Modos[0]);
     mnuHTMLaTexto->setChecked(marcas.Modos[1]);
-    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
-        ItemOpcion(Opciones::Tabla[i])->setChecked(marcas.Opciones[i]);
+    for (std::size_t i = 0; i < opciones_.size(); ++i)
+        opciones_[i]->setChecked(marcas.Opciones[i]);
     if (marcas.Ancho || marcas.Alto) {
         const QSizeF actual = TamanoExterior();
         PoneTamanoExterior({marcas.Ancho.value_or(actual.width()), marcas.Alto.value_or(actual.height())});
@@ -737,8 +734,8 @@ void frmConversor::GuardaConfiguracion() const
                             : info.exists()   ? info.canonicalFilePath()
                                               : info.symLinkTarget();
     Configuracion::Guardado guardado{std::u16string(Vista(IdiomaActual())), std::u16string(Vista(ModoActual())), {}, 0, 0};
-    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
-        guardado.Opciones[i] = ItemOpcion(Opciones::Tabla[i])->isChecked();
+    for (std::size_t i = 0; i < opciones_.size(); ++i)
+        guardado.Opciones[i] = opciones_[i]->isChecked();
     const QSizeF tamano = TamanoExterior();
     guardado.Ancho = tamano.width();
     guardado.Alto = tamano.height();
