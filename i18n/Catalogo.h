@@ -9,14 +9,25 @@
 
 namespace Catalogo {
 
-// The language names, as stored and compared (case-sensitive); the column
-// order of Fila::Textos.
-inline constexpr std::array<const char *, 4> Idiomas{"Castellano", "Catalán", "Galego", "English"};
+// The four interface languages, in the column order of Fila::Textos and in
+// menu order; the first is the language of a new window. Adding a language is
+// one row here, a column of texts below, and its menu item appears.
+struct Idioma {
+    const char *Nombre;    // as stored in the settings file and compared (case-sensitive)
+    const char *Item;      // object name of its menu item
+    const char *Rotulo;    // the item's caption: the name in its own language, in every language
+    // The toolkit's own texts (context menus, the OK of message boxes) come
+    // from Qt's translation for this code. Qt has none for Galician, which
+    // takes the Spanish one; English needs none.
+    const char *CodigoQt;
+};
 
-// The toolkit's own texts (context menus, the OK of message boxes) come from
-// Qt's translation for this code, in the same column order. Qt has none for
-// Galician, which takes the Spanish one; English needs none.
-inline constexpr std::array<const char *, 4> IdiomasQt{"es", "ca", "es", nullptr};
+inline constexpr std::array<Idioma, 4> Idiomas{{
+    {"Castellano", "mnuCastellano", "Castellano", "es"},
+    {"Catalán", "mnuCatalán", "Català", "ca"},
+    {"Galego", "MnuGallego", "Galego", "es"},
+    {"English", "mnuEnglish", "English", nullptr},
+}};
 
 enum class Destino {
     Tooltip,    // a button's tooltip
@@ -28,7 +39,7 @@ struct Fila {
     const char *Control;  // object name of the target
     Destino Que;
     const char *Boton;    // for TooltipDe only
-    std::array<const char *, 4> Textos;
+    std::array<const char *, Idiomas.size()> Textos;
 };
 
 extern const std::array<Fila, 29> Filas;

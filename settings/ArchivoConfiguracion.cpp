@@ -32,7 +32,7 @@ std::u16string DesdeUtf8(std::string_view texto)
 
 // The values the file may give a language or a direction, lower-cased.
 struct Nombres {
-    std::array<std::u16string, 4> Idiomas;
+    std::array<std::u16string, Catalogo::Idiomas.size()> Idiomas;
     std::array<std::u16string, 2> Modos;
     std::array<std::u16string, Opciones::Tabla.size()> Opciones;  // the keys
     std::array<char16_t, 256> Minusculas;  // of each byte, for the keys
@@ -43,7 +43,7 @@ const Nombres &NombresLeidos()
     static const Nombres nombres = [] {
         Nombres n;
         for (std::size_t i = 0; i < n.Idiomas.size(); ++i)
-            n.Idiomas[i] = Minusculas(DesdeUtf8(Catalogo::Idiomas[i]));
+            n.Idiomas[i] = Minusculas(DesdeUtf8(Catalogo::Idiomas[i].Nombre));
         for (std::size_t i = 0; i < n.Modos.size(); ++i)
             n.Modos[i] = Minusculas(std::u16string(Modos[i]));
         for (std::size_t i = 0; i < n.Opciones.size(); ++i)

@@ -9,6 +9,7 @@
 // a line longer than LineaMaxima characters (beyond what the format covers)
 // keeps only its first LineaMaxima.
 
+#include "Catalogo.h"
 #include "Opciones.h"
 
 #include <array>
@@ -30,7 +31,7 @@ inline constexpr std::array<std::u16string_view, 2> Modos{u"Texto a HTML", u"HTM
 // direction items (text to HTML, HTML to text) and of the option items (in
 // the order of Opciones::Tabla), and the outer size in twips when given.
 struct Marcas {
-    std::array<bool, 4> Idiomas{};
+    std::array<bool, Catalogo::Idiomas.size()> Idiomas{};
     std::array<bool, 2> Modos{};
     std::array<bool, Opciones::Tabla.size()> Opciones{};
     std::optional<double> Ancho, Alto;

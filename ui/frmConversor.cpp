@@ -1,184 +1,23 @@
 #include "frmConversor.h"
 
-#include "Catalogo.h"
 #include "CuadroTexto.h"
-#include "Configuracion.h"
-#include "ConversionesTextoHTML.h"
 #include "Dibujo.h"
+#include "Disposicion.h"
 #include "Linea.h"
-#include "Portapapeles.h"
 #include "Twips.h"
-#include "Version.h"
-#include "frmAbout.h"
+#include "frmConversorComun.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QTranslator>
-#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
-namespace {
-
-constexpr QSizeF TamanoDiseno{5865, 4020};  // outer size, twips
-constexpr QSizeF TamanoMinimo{4740, 3780};
-
-const QString Titulo = QStringLiteral(VELMORA_TITULO);
-const QString PendienteProcesar = QStringLiteral("Pendiente procesar");
-const QString Procesando = QStringLiteral("Procesando");
-const QString Procesado = QStringLiteral("Procesado");
-
-// What each processing state does, in this order: empty the result box,
-// light, then the enabled flag of Copy, Paste, Clear, Paste-convert-copy and Convert.
-struct FilaEstado {
-    const QString &Estado;
-    bool VaciaResultado;
-    const char *Luz;
-    bool Copiar, Pegar, Borrar, PegayCopia, Convertir;
-};
-const FilaEstado Estados[] = {
-    {PendienteProcesar, true, "rojo", false, true, true, true, true},
-    {Procesando, false, "amarillo", false, false, false, false, false},
-    {Procesado, false, "verde", true, true, true, true, false},
-};
-
-// Where the controls go at every size change: Base + dW * PorAncho + dH * PorAlto
-// twips, dW and dH being the growth of the outer size over the design size.
-enum class Propiedad { Left, Top, Width, Height };
-struct FilaDisposicion {
-    const char *Control;
-    Propiedad Que;
-    double Base, PorAncho, PorAlto;
-};
-const FilaDisposicion Disposicion[] = {
-    {"sOriginal", Propiedad::Left, 120, 0, 0},       {"sOriginal", Propiedad::Top, 360, 0, 0},
-    {"sOriginal", Propiedad::Width, 4815, 1, 0},     {"sOriginal", Propiedad::Height, 1095, 0, 0.5},
-    {"sConvertido", Propiedad::Left, 120, 0, 0},     {"sConvertido", Propiedad::Top, 2160, 0, 0.5},
-    {"sConvertido", Propiedad::Width, 4815, 1, 0},   {"sConvertido", Propiedad::Height, 1095, 0, 0.5},
-    {"lblConvertido", Propiedad::Left, 120, 0, 0},   {"lblConvertido", Propiedad::Top, 1920, 0, 0.5},
-    {"cmdConvertir", Propiedad::Left, 3840, 1, 0},   {"cmdConvertir", Propiedad::Top, 1560, 0, 0.5},
-    {"picSemaforo", Propiedad::Left, 4680, 1, 0},    {"picSemaforo", Propiedad::Top, 1500, 0, 0.5},
-    {"cmdPegar", Propiedad::Left, 5040, 1, 0},       {"cmdPegar", Propiedad::Top, 360, 0, 0},
-    {"cmdBorrar", Propiedad::Left, 5040, 1, 0},      {"cmdBorrar", Propiedad::Top, 960, 0, 0.5},
-    {"cmdPegayCopia", Propiedad::Left, 5040, 1, 0},  {"cmdPegayCopia", Propiedad::Top, 1560, 0, 0.5},
-    {"cmdCopiar", Propiedad::Left, 5040, 1, 0},      {"cmdCopiar", Propiedad::Top, 2160, 0, 0.5},
-    {"cmdCerrar", Propiedad::Left, 5040, 1, 0},      {"cmdCerrar", Propiedad::Top, 2760, 0, 1},
-};
-
-std::u16string_view Vista(const QString &texto)
-{
-    return {reinterpret_cast<const char16_t *>(texto.utf16()), std::size_t(texto.size())};
-}
-
-QString Q(std::u16string_view texto)
-{
-    return QString::fromUtf16(texto.data(), qsizetype(texto.size()));
-}
-
-// A folder, or on Windows a hidden or system file, counts as no settings file.
-bool EsArchivoNormal(const QString &ruta)
-{
-    const QFileInfo info(ruta);
-    if (!info.isFile() || !info.isReadable())
-        return false;
-#ifdef Q_OS_WIN
-    const DWORD atributos = GetFileAttributesW(reinterpret_cast<LPCWSTR>(ruta.utf16()));
-    if (atributos == INVALID_FILE_ATTRIBUTES || (atributos & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
-        return false;
-#endif
-    return true;
-}
-
-// Labels were designed for a smaller font: they widen rather than cut their text.
-void PoneTextoEtiqueta(QLabel *etiqueta, const QString &texto)
-{
-    etiqueta->setText(texto);
-    etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()), etiqueta->height());
-}
-
-// While it lives: the wait cursor, and every mouse click and key press made
-// meanwhile on the window dropped rather than run once the work is over.
-// Message boxes shown during the work still take input.
-class Ocupado : public QObject
-{
-public:
-    explicit Ocupado(QWidget *ventana)
-        : ventana_(ventana)
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        qApp->installEventFilter(this);
-    }
-    ~Ocupado() override
-    {
-        // What the user did meanwhile is still queued: let it in now, to be dropped.
-        QCoreApplication::processEvents();
-        qApp->removeEventFilter(this);
-        QGuiApplication::restoreOverrideCursor();
-    }
-    Ocupado(const Ocupado &) = delete;
-    Ocupado &operator=(const Ocupado &) = delete;
-
-protected:
-    bool eventFilter(QObject *objeto, QEvent *evento) override
-    {
-        const auto *control = qobject_cast<QWidget *>(objeto);
-        if (!control || control->window() != ventana_)
-            return QObject::eventFilter(objeto, evento);
-        switch (evento->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::Wheel:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-        case QEvent::ContextMenu:
-        case QEvent::Drop:
-            return true;
-        default:
-            return QObject::eventFilter(objeto, evento);
-        }
-    }
-
-private:
-    const QWidget *ventana_;
-};
-
-// An image button says what it does only in its tooltip, so screen readers
-// are given the same words.
-void PoneAyuda(QWidget *boton, const QString &texto)
-{
-    boton->setToolTip(texto);
-    boton->setAccessibleName(texto);
-}
-
-QString RutaConfiguracion()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
-}
-
-}  // namespace
+using namespace Ventana;
 
 frmConversor::frmConversor(QWidget *parent)
     : QMainWindow(parent)
@@ -188,10 +27,10 @@ frmConversor::frmConversor(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/convertir.gif")));
     CreaControles();
     CreaMenus();
-    PoneTamanoExterior(TamanoDiseno);
+    PoneTamanoExterior(Disposicion::TamanoDiseno);
     Conecta();
     // Messages about the settings file come before its language is applied.
-    TraduceQt(Catalogo::IdiomasQt[0]);
+    TraduceQt(Catalogo::Idiomas[0].CodigoQt);
 #ifndef Q_OS_MACOS
     // On a Mac, Option with a letter types a character of its own.
     qApp->installEventFilter(this);
@@ -307,7 +146,7 @@ void frmConversor::CreaControles()
     setTabOrder(cmdPegar, cmdPegayCopia);
     setTabOrder(cmdPegayCopia, cmdCopiar);
 
-    cliente->setMinimumSize(Twips::Cliente(TamanoMinimo));
+    cliente->setMinimumSize(Twips::Cliente(Disposicion::TamanoMinimo));
 }
 
 void frmConversor::CreaMenus()
@@ -317,9 +156,9 @@ void frmConversor::CreaMenus()
         m->setObjectName(QLatin1String(nombre));
         return m;
     };
-    const auto elemento = [](QMenu *m, const char *nombre, const QString &texto, bool marcable, bool marcado) {
+    const auto elemento = [](QMenu *m, std::string_view nombre, const QString &texto, bool marcable, bool marcado) {
         QAction *a = m->addAction(texto);
-        a->setObjectName(QString::fromUtf8(nombre));
+        a->setObjectName(QString::fromUtf8(nombre.data(), qsizetype(nombre.size())));
         a->setCheckable(marcable);
         a->setChecked(marcado);
         return a;
@@ -343,19 +182,18 @@ void frmConversor::CreaMenus()
     mnuConvertirPortapapeles = orden(mnuConversion, "mnuConvertirPortapapeles");
 
     QMenu *mnuOpciones = menu("mnuOpciones");
-    mnuUnicode = marca(mnuOpciones, "mnuUnicode", false);
-    mnuEntidadesHtml = marca(mnuOpciones, "mnuEntidadesHtml", false);
-    mnuSaltos = marca(mnuOpciones, "mnuSaltos", false);
-    mnuSoloCR = marca(mnuOpciones, "mnuSoloCR", false);
-    mnuEspacios = marca(mnuOpciones, "mnuEspacios", false);
-    mnuCRtrasBR = marca(mnuOpciones, "mnuCRtrasBR", true);
+    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i) {
+        const Opciones::Opcion &opcion = Opciones::Tabla[i];
+        opciones_[i] = elemento(mnuOpciones, opcion.Item, QString::fromUtf8(opcion.Item.data(), qsizetype(opcion.Item.size())),
+                                true, opcion.PorDefecto);
+    }
 
     // The language items show each name in its own language, in every language.
     QMenu *mnuIdioma = menu("mnuIdioma");
-    mnuCastellano = elemento(mnuIdioma, "mnuCastellano", QStringLiteral("Castellano"), true, true);
-    mnuCatalán = elemento(mnuIdioma, "mnuCatalán", QStringLiteral("Català"), true, false);
-    MnuGallego = elemento(mnuIdioma, "MnuGallego", QStringLiteral("Galego"), true, false);
-    mnuEnglish = elemento(mnuIdioma, "mnuEnglish", QStringLiteral("English"), true, false);
+    for (std::size_t i = 0; i < Catalogo::Idiomas.size(); ++i) {
+        const Catalogo::Idioma &idioma = Catalogo::Idiomas[i];
+        idiomas_[i] = elemento(mnuIdioma, idioma.Item, QString::fromUtf8(idioma.Rotulo), true, i == 0);
+    }
 
     QMenu *mnuAyuda = menu("mnuAyuda");
     mnuWeb = orden(mnuAyuda, "mnuWeb");
@@ -391,9 +229,9 @@ void frmConversor::Conecta()
     };
     marcable(mnuTextoaHTML, [this] { mnuTextoaHTML_Click(); });
     marcable(mnuHTMLaTexto, [this] { mnuHTMLaTexto_Click(); });
-    for (QAction *opcion : {mnuUnicode, mnuEntidadesHtml, mnuSaltos, mnuSoloCR, mnuEspacios, mnuCRtrasBR})
+    for (QAction *opcion : opciones_)
         marcable(opcion, [this, opcion] { CambiaOpcion(opcion); });
-    for (QAction *idioma : {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish})
+    for (QAction *idioma : idiomas_)
         marcable(idioma, [this, idioma] { EligeIdioma(idioma); });
 
     connect(sOriginal, &CuadroTexto::textChanged, this, &frmConversor::sOriginal_Change);
@@ -421,364 +259,6 @@ void frmConversor::closeEvent(QCloseEvent *event)
 void frmConversor::Form_Unload()
 {
     GuardaConfiguracion();
-}
-
-// ---- Commands ----------------------------------------------------------------
-
-void frmConversor::cmdConvertir_Click()
-{
-    const Ocupado ocupado(this);
-    PoneEstado(Procesando);
-    // The light is painted at once; the five disabled buttons as well, so that
-    // the whole state is on screen before the work starts.
-    repaint();
-
-    std::int16_t modo = ConversionesTextoHTML::TextoAHTML;
-    if (mnuTextoaHTML->isChecked())
-        modo = ConversionesTextoHTML::TextoAHTML;
-    if (mnuHTMLaTexto->isChecked())
-        modo = ConversionesTextoHTML::HTMLATexto;
-
-    const std::pair<QAction *, int> bits[] = {{mnuUnicode, 1},       {mnuSaltos, 2},   {mnuSoloCR, 4},
-                                              {mnuEntidadesHtml, 8}, {mnuEspacios, 16}, {mnuCRtrasBR, 32}};
-    std::int16_t opciones = 0;
-    for (const auto &[item, valor] : bits) {
-        if (item->isChecked())
-            opciones = std::int16_t(opciones + valor);
-    }
-
-    // Each text is let go as soon as the next one is made, so that at most
-    // two copies of it are alive at once.
-    std::u16string resultado;
-    {
-        const QString origen = sOriginal->toPlainText();
-        resultado = ConversionesTextoHTML::ConvierteTextoHTML(Vista(origen), modo, opciones);
-    }
-    sConvertido->PoneTexto(std::move(resultado));
-    PoneEstado(Procesado);
-}
-
-void frmConversor::cmdBorrar_Click()
-{
-    sOriginal->setPlainText(QString());
-}
-
-void frmConversor::cmdPegar_Click()
-{
-    Pega();
-}
-
-bool frmConversor::Pega()
-{
-    const Ocupado ocupado(this);
-    const std::optional<QString> texto = Portapapeles::LeeTexto();
-    if (!texto) {
-        Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede leer el portapapeles."));
-        return false;
-    }
-    sOriginal->PoneTextoDeFuera(*texto);
-    return true;
-}
-
-void frmConversor::cmdCopiar_Click()
-{
-    const Ocupado ocupado(this);
-    // Cleared first, so the clipboard's old text is let go before the new one is made.
-    QClipboard *portapapeles = QGuiApplication::clipboard();
-    portapapeles->clear();
-    const QString texto = sConvertido->toPlainText();
-    portapapeles->setText(texto);
-    if (!portapapeles->mimeData() || portapapeles->text() != texto)
-        Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede escribir en el portapapeles."));
-}
-
-void frmConversor::cmdPegayCopia_Click()
-{
-    const Ocupado ocupado(this);
-    // Nothing to convert when the paste failed: the boxes stay as they were.
-    if (!Pega())
-        return;
-    cmdConvertir_Click();
-    cmdCopiar_Click();
-}
-
-void frmConversor::cmdCerrar_Click()
-{
-    close();
-}
-
-void frmConversor::sOriginal_Change()
-{
-    PoneEstado(PendienteProcesar);
-}
-
-void frmConversor::mnuTextoaHTML_Click()
-{
-    if (!mnuTextoaHTML->isChecked())
-        PoneEstado(PendienteProcesar);
-    mnuTextoaHTML->setChecked(true);
-    mnuHTMLaTexto->setChecked(false);
-    for (QAction *item : {mnuUnicode, mnuEntidadesHtml, mnuCRtrasBR})
-        item->setEnabled(true);
-}
-
-void frmConversor::mnuHTMLaTexto_Click()
-{
-    if (!mnuHTMLaTexto->isChecked())
-        PoneEstado(PendienteProcesar);
-    mnuHTMLaTexto->setChecked(true);
-    mnuTextoaHTML->setChecked(false);
-    for (QAction *item : {mnuUnicode, mnuEntidadesHtml, mnuCRtrasBR})
-        item->setEnabled(false);
-}
-
-void frmConversor::CambiaOpcion(QAction *opcion)
-{
-    opcion->setChecked(!opcion->isChecked());
-    PoneEstado(PendienteProcesar);
-}
-
-void frmConversor::mnuWeb_Click()
-{
-    HyperJump(QStringLiteral(VELMORA_WEB "/velmora/instrucciones.html"));
-}
-
-void frmConversor::mnuAcerca_Click()
-{
-    frmAbout::Muestra();
-}
-
-void frmConversor::HyperJump(const QString &URL)
-{
-    QDesktopServices::openUrl(QUrl(URL));
-}
-
-// ---- Processing state and light --------------------------------------------
-
-void frmConversor::PoneEstado(const QString &Estado)
-{
-    const auto fila = std::find_if(std::begin(Estados), std::end(Estados),
-                                   [&](const FilaEstado &f) { return f.Estado == Estado; });
-    if (fila == std::end(Estados)) {
-        Mensaje(QMessageBox::Critical, Titulo,
-                QStringLiteral("Estado imprevisto (") + Estado + QStringLiteral(") en rutina PoneEstado."));
-        return;
-    }
-    if (fila->VaciaResultado)
-        sConvertido->setPlainText(QString());
-    semaforo(QLatin1String(fila->Luz));
-    QWidget *caja = fila->Estado == PendienteProcesar ? sOriginal : sConvertido;
-    ActivaBoton(cmdCopiar, fila->Copiar, caja);
-    ActivaBoton(cmdPegar, fila->Pegar, caja);
-    ActivaBoton(cmdBorrar, fila->Borrar, caja);
-    ActivaBoton(cmdPegayCopia, fila->PegayCopia, caja);
-    ActivaBoton(cmdConvertir, fila->Convertir, caja);
-}
-
-// Disabling the focused button would hand the focus on to the next one in the
-// tab order, Close among them, and a second key press would close the window.
-// The box that the state concerns takes the focus instead.
-void frmConversor::ActivaBoton(QPushButton *boton, bool activo, QWidget *caja)
-{
-    if (!activo && focusWidget() == boton)
-        caja->setFocus(Qt::OtherFocusReason);
-    boton->setEnabled(activo);
-}
-
-void frmConversor::semaforo(const QString &Color)
-{
-    const std::pair<const char *, QLabel *> luces[] = {
-        {"verde", picSemaforoVerde}, {"amarillo", picSemaforoAmarillo}, {"rojo", picSemaforoRojo}};
-    const auto luz = std::find_if(std::begin(luces), std::end(luces),
-                                  [&](const auto &l) { return Color == QLatin1String(l.first); });
-    if (luz != std::end(luces)) {
-        picSemaforo->setPixmap(luz->second->pixmap());
-        picSemaforo->resize(picSemaforo->pixmap().deviceIndependentSize().toSize());
-    } else {
-        Mensaje(QMessageBox::Critical, Titulo,
-                QStringLiteral("Color imprevisto (") + Color + QStringLiteral(") en rutina semaforo."));
-    }
-    // At once, so the yellow light shows during a long conversion.
-    repaint();
-}
-
-void frmConversor::Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto)
-{
-    // Before the window is shown there is nothing to stand over: a box without
-    // a parent is centred on the screen, not over the window's unplaced frame.
-    QMessageBox caja(icono, titulo, texto, QMessageBox::Ok, isVisible() ? this : nullptr);
-    // The usual pointer over the box, even in the middle of a command.
-    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    caja.exec();
-    QGuiApplication::restoreOverrideCursor();
-}
-
-// ---- Languages ---------------------------------------------------------------
-
-void frmConversor::PoneIdioma(const QString &Idioma)
-{
-    const auto &idiomas = Catalogo::Idiomas;
-    const auto idioma = std::find_if(idiomas.begin(), idiomas.end(),
-                                     [&](const char *nombre) { return Idioma == QString::fromUtf8(nombre); });
-    if (idioma == idiomas.end()) {
-        Mensaje(QMessageBox::Critical, QStringLiteral("Idioma no contemplado"), QStringLiteral("Idioma no contemplado."));
-        return;
-    }
-    const auto columna = std::size_t(idioma - idiomas.begin());
-    TraduceQt(Catalogo::IdiomasQt[columna]);
-    for (const Catalogo::Fila &fila : Catalogo::Filas) {
-        QObject *destino = findChild<QObject *>(QLatin1String(fila.Control));
-        if (fila.Que == Catalogo::Destino::Tooltip) {
-            PoneAyuda(qobject_cast<QWidget *>(destino), QString::fromUtf8(fila.Textos[columna]));
-            continue;
-        }
-        const QString texto = fila.Que == Catalogo::Destino::TooltipDe
-                                  ? findChild<QWidget *>(QLatin1String(fila.Boton))->toolTip()
-                                  : QString::fromUtf8(fila.Textos[columna]);
-        if (auto *menu = qobject_cast<QMenu *>(destino))
-            menu->setTitle(texto);
-        else if (auto *item = qobject_cast<QAction *>(destino))
-            item->setText(texto);
-        else if (auto *etiqueta = qobject_cast<QLabel *>(destino))
-            PoneTextoEtiqueta(etiqueta, texto);
-    }
-}
-
-// One translator serves every window. Deployed programs carry Qt's
-// translations either per module (qtbase_) or merged (qt_).
-void frmConversor::TraduceQt(const char *codigo)
-{
-    // Qt's own texts, and the text boxes' context menu, which QScintilla
-    // translates apart; it has no Catalan, so Catalan takes its Spanish.
-    static QTranslator *qt = new QTranslator(qApp);
-    static QTranslator *cajas = new QTranslator(qApp);
-    const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (QTranslator *traductor : {qt, cajas})
-        QCoreApplication::removeTranslator(traductor);
-    if (!codigo)
-        return;
-    const QString idioma = QLatin1String(codigo);
-    if (qt->load(QLatin1String("qtbase_") + idioma, carpeta) || qt->load(QLatin1String("qt_") + idioma, carpeta))
-        QCoreApplication::installTranslator(qt);
-    if (cajas->load(QLatin1String("qscintilla_") + idioma, carpeta) || cajas->load(QStringLiteral("qscintilla_es"), carpeta))
-        QCoreApplication::installTranslator(cajas);
-}
-
-QString frmConversor::IdiomaActual() const
-{
-    const QAction *items[] = {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish};
-    QString idioma;
-    for (std::size_t i = 0; i < std::size(items); ++i) {
-        if (items[i]->isChecked())
-            idioma = QString::fromUtf8(Catalogo::Idiomas[i]);
-    }
-    return idioma;
-}
-
-QString frmConversor::ModoActual() const
-{
-    QString modo;
-    if (mnuTextoaHTML->isChecked())
-        modo = Q(Configuracion::Modos[0]);
-    if (mnuHTMLaTexto->isChecked())
-        modo = Q(Configuracion::Modos[1]);
-    return modo;
-}
-
-void frmConversor::ActualizaIdioma()
-{
-    PoneIdioma(IdiomaActual());
-}
-
-void frmConversor::EligeIdioma(QAction *idioma)
-{
-    for (QAction *item : {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish})
-        item->setChecked(item == idioma);
-    ActualizaIdioma();
-}
-
-// ---- Settings file -------------------------------------------------------------
-
-void frmConversor::LeeConfiguracion()
-{
-    const QString ruta = RutaConfiguracion();
-    if (!EsArchivoNormal(ruta))
-        return;
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly))
-        return;
-    Configuracion::Lector lector(MarcasActuales(), [this](Configuracion::Aviso aviso) {
-        Mensaje(QMessageBox::Warning, Titulo, Q(Configuracion::TextoAviso(aviso)));
-    });
-    // A piece at a time, so that a huge file costs time, not memory.
-    QByteArray trozo(1 << 16, Qt::Uninitialized);
-    for (qint64 leidos; (leidos = archivo.read(trozo.data(), trozo.size())) > 0;)
-        lector.Anade({trozo.constData(), std::size_t(leidos)});
-    PoneMarcas(lector.Termina());
-}
-
-QList<QAction *> frmConversor::ItemsIdioma() const { return {mnuCastellano, mnuCatalán, MnuGallego, mnuEnglish}; }
-
-QAction *frmConversor::ItemOpcion(const Opciones::Opcion &opcion) const
-{
-    return findChild<QAction *>(QString::fromUtf8(opcion.Item.data(), qsizetype(opcion.Item.size())));
-}
-
-Configuracion::Marcas frmConversor::MarcasActuales() const
-{
-    Configuracion::Marcas marcas;
-    for (std::size_t i = 0; i < marcas.Idiomas.size(); ++i)
-        marcas.Idiomas[i] = ItemsIdioma()[qsizetype(i)]->isChecked();
-    marcas.Modos = {mnuTextoaHTML->isChecked(), mnuHTMLaTexto->isChecked()};
-    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
-        marcas.Opciones[i] = ItemOpcion(Opciones::Tabla[i])->isChecked();
-    return marcas;
-}
-
-void frmConversor::PoneMarcas(const Configuracion::Marcas &marcas)
-{
-    for (std::size_t i = 0; i < marcas.Idiomas.size(); ++i)
-        ItemsIdioma()[qsizetype(i)]->setChecked(marcas.Idiomas[i]);
-    mnuTextoaHTML->setChecked(marcas.Modos[0]);
-    mnuHTMLaTexto->setChecked(marcas.Modos[1]);
-    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
-        ItemOpcion(Opciones::Tabla[i])->setChecked(marcas.Opciones[i]);
-    if (marcas.Ancho || marcas.Alto) {
-        const QSizeF actual = TamanoExterior();
-        PoneTamanoExterior({marcas.Ancho.value_or(actual.width()), marcas.Alto.value_or(actual.height())});
-    }
-}
-
-// Written whole at every close, through a temporary file that replaces the old
-// one only when complete; where the folder takes no new file, the old file is
-// rewritten in place. Only a regular file is replaced, and a link is followed
-// to it, as editors do: a device or a pipe of that name is left alone.
-void frmConversor::GuardaConfiguracion() const
-{
-    const QFileInfo info(RutaConfiguracion());
-    if (info.exists() && !info.isFile())
-        return;
-    const QString destino = !info.isSymLink() ? info.filePath()
-                            : info.exists()   ? info.canonicalFilePath()
-                                              : info.symLinkTarget();
-    Configuracion::Guardado guardado{std::u16string(Vista(IdiomaActual())), std::u16string(Vista(ModoActual())), {}, 0, 0};
-    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
-        guardado.Opciones[i] = ItemOpcion(Opciones::Tabla[i])->isChecked();
-    const QSizeF tamano = TamanoExterior();
-    guardado.Ancho = tamano.width();
-    guardado.Alto = tamano.height();
-    const std::string bytes = Configuracion::Escribe(guardado);
-
-    QSaveFile archivo(destino);
-    archivo.setDirectWriteFallback(true);
-    if (!archivo.open(QIODevice::WriteOnly))
-        return;
-    // commit() overlooks a write that fails while it flushes the buffer (disk
-    // full, size limit) and would put a cut file in place of the old one.
-    if (archivo.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && archivo.flush())
-        archivo.commit();
-    else
-        archivo.cancelWriting();
 }
 
 // ---- Size and layout -------------------------------------------------------------
@@ -835,37 +315,11 @@ void frmConversor::Form_Resize()
 {
     if (isMinimized())
         return;
-    const QSizeF exterior = TamanoExterior();
-    const double dW = std::nearbyint(exterior.width() - TamanoDiseno.width());
-    const double dH = std::nearbyint(exterior.height() - TamanoDiseno.height());
-
+    const Disposicion::Reparto reparto = Disposicion::Reparte(TamanoExterior());
     for (QFrame *linea : Line1)
-        linea->resize(Twips::APixeles(exterior.width()), linea->height());
-    // A size ends on the pixel of its far edge, not on its own rounded length,
-    // so edges that meet in twips also meet on screen when dH / 2 is half a
-    // pixel. Each control's Left and Top rows come before its Width and Height.
-    double izquierda = 0, arriba = 0;
-    for (const FilaDisposicion &fila : Disposicion) {
-        auto *control = findChild<QWidget *>(QLatin1String(fila.Control));
-        const double twips = fila.Base + fila.PorAncho * dW + fila.PorAlto * dH;
-        const int valor = Twips::APixeles(twips);
-        QRect lugar = control->geometry();
-        switch (fila.Que) {
-        case Propiedad::Left:
-            izquierda = twips;
-            lugar.moveLeft(valor);
-            break;
-        case Propiedad::Top:
-            arriba = twips;
-            lugar.moveTop(valor);
-            break;
-        case Propiedad::Width:
-            lugar.setWidth(Twips::APixeles(izquierda + twips) - Twips::APixeles(izquierda));
-            break;
-        case Propiedad::Height:
-            lugar.setHeight(Twips::APixeles(arriba + twips) - Twips::APixeles(arriba));
-            break;
-        }
-        control->setGeometry(lugar);
+        linea->resize(reparto.AnchoLineas, linea->height());
+    for (const Disposicion::Lugar &lugar : reparto.Lugares) {
+        auto *control = findChild<QWidget *>(QLatin1String(lugar.Control));
+        control->setGeometry({lugar.Esquina, lugar.Tamano.value_or(control->size())});
     }
 }

@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QMessageBox>
 
+#include <array>
+
 class CuadroTexto;
 class QAction;
 class QFrame;
@@ -53,12 +55,11 @@ private:
 
     void semaforo(const QString &Color);
     void ActivaBoton(QPushButton *boton, bool activo, QWidget *caja);
+    void ActivaOpciones(bool aHTML);
     void ActualizaIdioma();
     static void TraduceQt(const char *codigo);
     void LeeConfiguracion();
     void GuardaConfiguracion() const;
-    QList<QAction *> ItemsIdioma() const;
-    QAction *ItemOpcion(const Opciones::Opcion &opcion) const;
     Configuracion::Marcas MarcasActuales() const;
     void PoneMarcas(const Configuracion::Marcas &marcas);
     void Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto);
@@ -101,18 +102,12 @@ private:
     QAction *mnuConvertir;
     QAction *mnuCopiarResultado;
     QAction *mnuConvertirPortapapeles;
-    QAction *mnuUnicode;
-    QAction *mnuEntidadesHtml;
-    QAction *mnuSaltos;
-    QAction *mnuSoloCR;
-    QAction *mnuEspacios;
-    QAction *mnuCRtrasBR;
-    QAction *mnuCastellano;
-    QAction *mnuCatalán;
-    QAction *MnuGallego;
-    QAction *mnuEnglish;
     QAction *mnuWeb;
     QAction *mnuAcerca;
+    // The option items in the order of Opciones::Tabla, the language items in
+    // the order of Catalogo::Idiomas.
+    std::array<QAction *, Opciones::Tabla.size()> opciones_;
+    std::array<QAction *, Catalogo::Idiomas.size()> idiomas_;
 
     // The window's size as last set from twips, before the window system rounds it.
     QSize pedido_;

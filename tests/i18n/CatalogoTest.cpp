@@ -14,6 +14,9 @@ namespace {
 struct Idioma {
     const char *nombre;
     int columna;
+    const char *item;      // its menu item
+    const char *rotulo;    // the item's caption
+    const char *codigoQt;  // Qt's translation it loads, or none
     // Target and text, in the order the texts are applied.
     std::array<std::pair<std::string_view, std::string_view>, 29> textos;
 };
@@ -21,7 +24,7 @@ struct Idioma {
 void PrintTo(const Idioma &i, std::ostream *os) { *os << i.nombre; }
 
 const Idioma Idiomas[] = {
-    {"Castellano", 0, {{
+    {"Castellano", 0, "mnuCastellano", "Castellano", "es", {{
         {"cmdConvertir", "Convertir"},
         {"cmdBorrar", "Borrar"},
         {"cmdPegar", "Pegar portapapeles"},
@@ -52,7 +55,7 @@ const Idioma Idiomas[] = {
         {"lblConvertido", "Convertido:"},
         {"lblOriginal", "Original:"},
     }}},
-    {"Catalán", 1, {{
+    {"Catalán", 1, "mnuCatalán", "Català", "ca", {{
         {"cmdConvertir", "Convertir"},
         {"cmdBorrar", "Esborrar"},
         {"cmdPegar", "Engantxar portapapers"},
@@ -83,7 +86,7 @@ const Idioma Idiomas[] = {
         {"lblConvertido", "Convertit:"},
         {"lblOriginal", "Original:"},
     }}},
-    {"Galego", 2, {{
+    {"Galego", 2, "MnuGallego", "Galego", "es", {{
         {"cmdConvertir", "Convertir"},
         {"cmdBorrar", "Borrar"},
         {"cmdPegar", "Pegar portapapeis"},
@@ -114,7 +117,7 @@ const Idioma Idiomas[] = {
         {"lblConvertido", "Convertido:"},
         {"lblOriginal", "Orixinal:"},
     }}},
-    {"English", 3, {{
+    {"English", 3, "mnuEnglish", "English", nullptr, {{
         {"cmdConvertir", "Convert"},
         {"cmdBorrar", "Delete"},
         {"cmdPegar", "Paste clipboard"},
@@ -165,7 +168,12 @@ std::string_view TextoMostrado(const Catalogo::Fila &fila, int columna)
 TEST_P(TextosDeIdioma, EveryTargetShowsItsTextInTheLanguage)
 {
     const Idioma &idioma = GetParam();
-    EXPECT_EQ(std::string_view(Catalogo::Idiomas[std::size_t(idioma.columna)]), idioma.nombre);
+    ASSERT_EQ(Catalogo::Idiomas.size(), std::size(Idiomas));
+    const Catalogo::Idioma &descriptor = Catalogo::Idiomas[std::size_t(idioma.columna)];
+    EXPECT_STREQ(descriptor.Nombre, idioma.nombre);
+    EXPECT_STREQ(descriptor.Item, idioma.item);
+    EXPECT_STREQ(descriptor.Rotulo, idioma.rotulo);
+    EXPECT_STREQ(descriptor.CodigoQt, idioma.codigoQt);
     ASSERT_EQ(Catalogo::Filas.size(), idioma.textos.size());
     for (std::size_t i = 0; i < idioma.textos.size(); ++i) {
         const Catalogo::Fila &fila = Catalogo::Filas[i];

@@ -1,0 +1,228 @@
+// The main window's languages and its settings file.
+
+#include "frmConversor.h"
+
+#include "Catalogo.h"
+#include "Configuracion.h"
+#include "frmConversorComun.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QSaveFile>
+#include <QTranslator>
+
+#include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+using namespace Ventana;
+
+namespace {
+
+QString Q(std::u16string_view texto)
+{
+    return QString::fromUtf16(texto.data(), qsizetype(texto.size()));
+}
+
+// A folder, or on Windows a hidden or system file, counts as no settings file.
+bool EsArchivoNormal(const QString &ruta)
+{
+    const QFileInfo info(ruta);
+    if (!info.isFile() || !info.isReadable())
+        return false;
+#ifdef Q_OS_WIN
+    const DWORD atributos = GetFileAttributesW(reinterpret_cast<LPCWSTR>(ruta.utf16()));
+    if (atributos == INVALID_FILE_ATTRIBUTES || (atributos & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+        return false;
+#endif
+    return true;
+}
+
+// Labels were designed for a smaller font: they widen rather than cut their text.
+void PoneTextoEtiqueta(QLabel *etiqueta, const QString &texto)
+{
+    etiqueta->setText(texto);
+    etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()), etiqueta->height());
+}
+
+// An image button says what it does only in its tooltip, so screen readers
+// are given the same words.
+void PoneAyuda(QWidget *boton, const QString &texto)
+{
+    boton->setToolTip(texto);
+    boton->setAccessibleName(texto);
+}
+
+QString RutaConfiguracion()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
+}
+
+}  // namespace
+
+// ---- Languages ---------------------------------------------------------------
+
+void frmConversor::PoneIdioma(const QString &Idioma)
+{
+    const auto &idiomas = Catalogo::Idiomas;
+    const auto idioma = std::find_if(idiomas.begin(), idiomas.end(), [&](const Catalogo::Idioma &i) {
+        return Idioma == QString::fromUtf8(i.Nombre);
+    });
+    if (idioma == idiomas.end()) {
+        Mensaje(QMessageBox::Critical, QStringLiteral("Idioma no contemplado"), QStringLiteral("Idioma no contemplado."));
+        return;
+    }
+    const auto columna = std::size_t(idioma - idiomas.begin());
+    TraduceQt(idioma->CodigoQt);
+    for (const Catalogo::Fila &fila : Catalogo::Filas) {
+        QObject *destino = findChild<QObject *>(QLatin1String(fila.Control));
+        if (fila.Que == Catalogo::Destino::Tooltip) {
+            PoneAyuda(qobject_cast<QWidget *>(destino), QString::fromUtf8(fila.Textos[columna]));
+            continue;
+        }
+        const QString texto = fila.Que == Catalogo::Destino::TooltipDe
+                                  ? findChild<QWidget *>(QLatin1String(fila.Boton))->toolTip()
+                                  : QString::fromUtf8(fila.Textos[columna]);
+        if (auto *menu = qobject_cast<QMenu *>(destino))
+            menu->setTitle(texto);
+        else if (auto *item = qobject_cast<QAction *>(destino))
+            item->setText(texto);
+        else if (auto *etiqueta = qobject_cast<QLabel *>(destino))
+            PoneTextoEtiqueta(etiqueta, texto);
+    }
+}
+
+// One translator serves every window. Deployed programs carry Qt's
+// translations either per module (qtbase_) or merged (qt_).
+void frmConversor::TraduceQt(const char *codigo)
+{
+    // Qt's own texts, and the text boxes' context menu, which QScintilla
+    // translates apart; it has no Catalan, so Catalan takes its Spanish.
+    static QTranslator *qt = new QTranslator(qApp);
+    static QTranslator *cajas = new QTranslator(qApp);
+    const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (QTranslator *traductor : {qt, cajas})
+        QCoreApplication::removeTranslator(traductor);
+    if (!codigo)
+        return;
+    const QString idioma = QLatin1String(codigo);
+    if (qt->load(QLatin1String("qtbase_") + idioma, carpeta) || qt->load(QLatin1String("qt_") + idioma, carpeta))
+        QCoreApplication::installTranslator(qt);
+    if (cajas->load(QLatin1String("qscintilla_") + idioma, carpeta) || cajas->load(QStringLiteral("qscintilla_es"), carpeta))
+        QCoreApplication::installTranslator(cajas);
+}
+
+QString frmConversor::IdiomaActual() const
+{
+    QString idioma;
+    for (std::size_t i = 0; i < idiomas_.size(); ++i) {
+        if (idiomas_[i]->isChecked())
+            idioma = QString::fromUtf8(Catalogo::Idiomas[i].Nombre);
+    }
+    return idioma;
+}
+
+QString frmConversor::ModoActual() const
+{
+    QString modo;
+    if (mnuTextoaHTML->isChecked())
+        modo = Q(Configuracion::Modos[0]);
+    if (mnuHTMLaTexto->isChecked())
+        modo = Q(Configuracion::Modos[1]);
+    return modo;
+}
+
+void frmConversor::ActualizaIdioma()
+{
+    PoneIdioma(IdiomaActual());
+}
+
+void frmConversor::EligeIdioma(QAction *idioma)
+{
+    for (QAction *item : idiomas_)
+        item->setChecked(item == idioma);
+    ActualizaIdioma();
+}
+
+// ---- Settings file -------------------------------------------------------------
+
+void frmConversor::LeeConfiguracion()
+{
+    const QString ruta = RutaConfiguracion();
+    if (!EsArchivoNormal(ruta))
+        return;
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly))
+        return;
+    Configuracion::Lector lector(MarcasActuales(), [this](Configuracion::Aviso aviso) {
+        Mensaje(QMessageBox::Warning, Titulo, Q(Configuracion::TextoAviso(aviso)));
+    });
+    // A piece at a time, so that a huge file costs time, not memory.
+    QByteArray trozo(1 << 16, Qt::Uninitialized);
+    for (qint64 leidos; (leidos = archivo.read(trozo.data(), trozo.size())) > 0;)
+        lector.Anade({trozo.constData(), std::size_t(leidos)});
+    PoneMarcas(lector.Termina());
+}
+
+Configuracion::Marcas frmConversor::MarcasActuales() const
+{
+    Configuracion::Marcas marcas;
+    for (std::size_t i = 0; i < idiomas_.size(); ++i)
+        marcas.Idiomas[i] = idiomas_[i]->isChecked();
+    marcas.Modos = {mnuTextoaHTML->isChecked(), mnuHTMLaTexto->isChecked()};
+    for (std::size_t i = 0; i < opciones_.size(); ++i)
+        marcas.Opciones[i] = opciones_[i]->isChecked();
+    return marcas;
+}
+
+void frmConversor::PoneMarcas(const Configuracion::Marcas &marcas)
+{
+    for (std::size_t i = 0; i < idiomas_.size(); ++i)
+        idiomas_[i]->setChecked(marcas.Idiomas[i]);
+    mnuTextoaHTML->setChecked(marcas.Modos[0]);
+    mnuHTMLaTexto->setChecked(marcas.Modos[1]);
+    for (std::size_t i = 0; i < opciones_.size(); ++i)
+        opciones_[i]->setChecked(marcas.Opciones[i]);
+    if (marcas.Ancho || marcas.Alto) {
+        const QSizeF actual = TamanoExterior();
+        PoneTamanoExterior({marcas.Ancho.value_or(actual.width()), marcas.Alto.value_or(actual.height())});
+    }
+}
+
+// Written whole at every close, through a temporary file that replaces the old
+// one only when complete; where the folder takes no new file, the old file is
+// rewritten in place. Only a regular file is replaced, and a link is followed
+// to it, as editors do: a device or a pipe of that name is left alone.
+void frmConversor::GuardaConfiguracion() const
+{
+    const QFileInfo info(RutaConfiguracion());
+    if (info.exists() && !info.isFile())
+        return;
+    const QString destino = !info.isSymLink() ? info.filePath()
+                            : info.exists()   ? info.canonicalFilePath()
+                                              : info.symLinkTarget();
+    Configuracion::Guardado guardado{std::u16string(Vista(IdiomaActual())), std::u16string(Vista(ModoActual())), {}, 0, 0};
+    for (std::size_t i = 0; i < opciones_.size(); ++i)
+        guardado.Opciones[i] = opciones_[i]->isChecked();
+    const QSizeF tamano = TamanoExterior();
+    guardado.Ancho = tamano.width();
+    guardado.Alto = tamano.height();
+    const std::string bytes = Configuracion::Escribe(guardado);
+
+    QSaveFile archivo(destino);
+    archivo.setDirectWriteFallback(true);
+    if (!archivo.open(QIODevice::WriteOnly))
+        return;
+    // commit() overlooks a write that fails while it flushes the buffer (disk
+    // full, size limit) and would put a cut file in place of the old one.
+    if (archivo.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && archivo.flush())
+        archivo.commit();
+    else
+        archivo.cancelWriting();
+}
