@@ -10,7 +10,7 @@
 #include <bit>
 #include <cstddef>
 
-#if defined(__SSE2__) || defined(_M_X64)
+#if defined(__SSE2__) || (defined(_M_X64) && !defined(__GNUC__))
 #include <emmintrin.h>
 #define VELMORA_CLI_SSE2 1
 #endif

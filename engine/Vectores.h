@@ -28,7 +28,9 @@
 #include <cstring>
 #include <string_view>
 
-#if defined(__SSE2__) || defined(_M_X64)
+// MSVC says SSE2 only through _M_X64; GCC and Clang (MinGW too, which also
+// defines _M_X64) through __SSE2__, which a portable build turns off.
+#if defined(__SSE2__) || (defined(_M_X64) && !defined(__GNUC__))
 #include <emmintrin.h>
 #define VELMORA_SSE2 1
 #endif
