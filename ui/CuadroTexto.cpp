@@ -196,7 +196,9 @@ void CuadroTexto::PoneTextoDeFuera(const QString &texto)
 
 // Replaces the whole text as one change, which cannot be undone: the undo
 // history would otherwise keep every text ever shown. The editor is given the
-// exact size first, so that it allocates once.
+// exact size first, so that it allocates once; two bytes more, because reading
+// the whole text back needs one free byte beyond the terminating one, and the
+// editor would otherwise copy the whole text into a larger buffer to get it.
 void CuadroTexto::PoneUnidades(std::u16string_view texto, bool deFuera)
 {
     {
@@ -207,7 +209,7 @@ void CuadroTexto::PoneUnidades(std::u16string_view texto, bool deFuera)
         SendScintilla(SCI_SETMODEVENTMASK, 0UL);
         SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
         SendScintilla(SCI_CLEARALL);
-        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(LargoUtf8(texto, deFuera)) + 1);
+        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(LargoUtf8(texto, deFuera)) + 2);
         QByteArray bytes(qsizetype(4 * Trozo), Qt::Uninitialized);
         for (std::size_t desde = 0; desde < texto.size();) {
             std::size_t hasta = std::min(texto.size(), desde + Trozo);
