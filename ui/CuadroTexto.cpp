@@ -1,5 +1,6 @@
 #include "CuadroTexto.h"
 
+#include "HojasGrandes.h"
 #include "UnidadesUtf16.h"
 
 #include <QApplication>
@@ -8,10 +9,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-
-#ifdef Q_OS_LINUX
-#include <sys/mman.h>
-#endif
 
 CuadroTexto::CuadroTexto(QWidget *parent)
     : QsciScintilla(parent)
@@ -149,22 +146,6 @@ char16_t *AUtf16(const unsigned char *p, const unsigned char *fin, char16_t *d)
     return d;
 }
 
-// A large buffer about to be filled is faulted in 2 MB at a time rather than
-// 4 KB: on some machines each fault costs microseconds.
-void PideHojasGrandes(void *inicio, std::size_t largo)
-{
-#ifdef Q_OS_LINUX
-    constexpr std::uintptr_t Hoja = std::uintptr_t(2) << 20;
-    const std::uintptr_t desde = (reinterpret_cast<std::uintptr_t>(inicio) + Hoja - 1) & ~(Hoja - 1);
-    const std::uintptr_t hasta = (reinterpret_cast<std::uintptr_t>(inicio) + largo) & ~(Hoja - 1);
-    if (hasta > desde)
-        madvise(reinterpret_cast<void *>(desde), hasta - desde, MADV_HUGEPAGE);
-#else
-    Q_UNUSED(inicio);
-    Q_UNUSED(largo);
-#endif
-}
-
 }  // namespace
 
 QString CuadroTexto::toPlainText() const
@@ -174,7 +155,7 @@ QString CuadroTexto::toPlainText() const
     const auto *bytes = reinterpret_cast<const unsigned char *>(SendScintilla(SCI_GETCHARACTERPOINTER));
     QString texto(largo, Qt::Uninitialized);
     auto *inicio = reinterpret_cast<char16_t *>(texto.data());
-    PideHojasGrandes(inicio, std::size_t(largo) * sizeof(char16_t));
+    HojasGrandes::Pide(inicio, std::size_t(largo) * sizeof(char16_t));
     texto.truncate(AUtf16(bytes, bytes + largo, inicio) - inicio);
     return texto;
 }
