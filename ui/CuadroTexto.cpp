@@ -4,9 +4,14 @@
 #include "UnidadesUtf16.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -270,6 +275,45 @@ void CuadroTexto::changeEvent(QEvent *event)
     QsciScintilla::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         AplicaColores();
+}
+
+bool CuadroTexto::event(QEvent *event)
+{
+    const bool hecho = QsciScintilla::event(event);
+    if (event->type() == QEvent::Paint)
+        RepasaMarco();
+    return hecho;
+}
+
+// At a fractional scale the style's one-pixel frame lines fall between device
+// pixels: the top and left ones are rounded out of the box's own pixels, the
+// right and bottom ones under the scroll bars. They are drawn again as bands
+// one pixel wide, in the colours the style gives each line at 1x, which always
+// cover a whole device pixel of the box that no scroll bar covers.
+void CuadroTexto::RepasaMarco()
+{
+    const int ancho = frameWidth();
+    const qreal escala = devicePixelRatioF();
+    if (ancho <= 0 || escala == std::floor(escala))
+        return;
+    const int lado = 4 * ancho + 4;
+    QImage muestra(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    muestra.fill(Qt::transparent);
+    {
+        QStyleOptionFrame opcion;
+        initStyleOption(&opcion);
+        opcion.rect = muestra.rect();
+        QPainter pintor(&muestra);
+        style()->drawControl(QStyle::CE_ShapedFrame, &opcion, &pintor, this);
+    }
+    QPainter pintor(this);
+    const qreal w = width(), h = height(), medio = lado / 2;
+    for (int i = 0; i < ancho; ++i) {
+        pintor.fillRect(QRectF(i, i, w - 2 * i, 1), QColor::fromRgba(muestra.pixel(medio, i)));
+        pintor.fillRect(QRectF(i, h - 1 - i, w - 2 * i, 1), QColor::fromRgba(muestra.pixel(medio, lado - 1 - i)));
+        pintor.fillRect(QRectF(i, i, 1, h - 2 * i), QColor::fromRgba(muestra.pixel(i, medio)));
+        pintor.fillRect(QRectF(w - 1 - i, i, 1, h - 2 * i), QColor::fromRgba(muestra.pixel(lado - 1 - i, medio)));
+    }
 }
 
 // The colours of the platform's text boxes rather than the editor's own.
