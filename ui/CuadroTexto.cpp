@@ -288,8 +288,8 @@ bool CuadroTexto::event(QEvent *event)
 // At a fractional scale the style's one-pixel frame lines fall between device
 // pixels: the top and left ones are rounded out of the box's own pixels, the
 // right and bottom ones under the scroll bars. They are drawn again as bands
-// one pixel wide, in the colours the style gives each line at 1x, which always
-// cover a whole device pixel of the box that no scroll bar covers.
+// one pixel wide, each covering at least one whole device pixel, in the
+// colours the style gives each line at 1x.
 void CuadroTexto::RepasaMarco()
 {
     const int ancho = frameWidth();
