@@ -76,6 +76,9 @@ fuzz() {
     rm -rf "$corpus" "$registro"
 }
 
+# Under an emulator a test process now and then dies before it prints a line
+# (seen once in Wine, with the test passing alone); there a failed test is run
+# again, up to three times in all. Native runs take no second chance.
 prueba() { # build-dir log [ctest options...]
     local dir=$1 registro=$2
     shift 2
@@ -89,14 +92,14 @@ aarch64() {
         -DCMAKE_BUILD_TYPE=Release -DVELMORA_UI=OFF -DVELMORA_BENCH=OFF >/dev/null
     cmake --build build-aarch64 -j "$(nproc)" --target engine_tests
     echo "== Engine tests on aarch64 under qemu"
-    prueba build-aarch64 "$registros/aarch64" -L engine
+    prueba build-aarch64 "$registros/aarch64" -L engine --repeat until-pass:3
 }
 
 windows() { # log
     compila build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVELMORA_UI=OFF -DVELMORA_BENCH=OFF \
         -DCMAKE_BUILD_TYPE=Release
     echo "== Tests built for Windows, under Wine"
-    prueba build-windows "$1"
+    prueba build-windows "$1" --repeat until-pass:3
 }
 
 registros=$(mktemp -d)

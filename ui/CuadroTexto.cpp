@@ -1,17 +1,19 @@
 #include "CuadroTexto.h"
 
+#include "HojasGrandes.h"
 #include "UnidadesUtf16.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
-
-#ifdef Q_OS_LINUX
-#include <sys/mman.h>
-#endif
 
 CuadroTexto::CuadroTexto(QWidget *parent)
     : QsciScintilla(parent)
@@ -149,22 +151,6 @@ char16_t *AUtf16(const unsigned char *p, const unsigned char *fin, char16_t *d)
     return d;
 }
 
-// A large buffer about to be filled is faulted in 2 MB at a time rather than
-// 4 KB: on some machines each fault costs microseconds.
-void PideHojasGrandes(void *inicio, std::size_t largo)
-{
-#ifdef Q_OS_LINUX
-    constexpr std::uintptr_t Hoja = std::uintptr_t(2) << 20;
-    const std::uintptr_t desde = (reinterpret_cast<std::uintptr_t>(inicio) + Hoja - 1) & ~(Hoja - 1);
-    const std::uintptr_t hasta = (reinterpret_cast<std::uintptr_t>(inicio) + largo) & ~(Hoja - 1);
-    if (hasta > desde)
-        madvise(reinterpret_cast<void *>(desde), hasta - desde, MADV_HUGEPAGE);
-#else
-    Q_UNUSED(inicio);
-    Q_UNUSED(largo);
-#endif
-}
-
 }  // namespace
 
 QString CuadroTexto::toPlainText() const
@@ -174,7 +160,7 @@ QString CuadroTexto::toPlainText() const
     const auto *bytes = reinterpret_cast<const unsigned char *>(SendScintilla(SCI_GETCHARACTERPOINTER));
     QString texto(largo, Qt::Uninitialized);
     auto *inicio = reinterpret_cast<char16_t *>(texto.data());
-    PideHojasGrandes(inicio, std::size_t(largo) * sizeof(char16_t));
+    HojasGrandes::Pide(inicio, std::size_t(largo) * sizeof(char16_t));
     texto.truncate(AUtf16(bytes, bytes + largo, inicio) - inicio);
     return texto;
 }
@@ -196,7 +182,9 @@ void CuadroTexto::PoneTextoDeFuera(const QString &texto)
 
 // Replaces the whole text as one change, which cannot be undone: the undo
 // history would otherwise keep every text ever shown. The editor is given the
-// exact size first, so that it allocates once.
+// exact size first, so that it allocates once; two bytes more, because reading
+// the whole text back needs one free byte beyond the terminating one, and the
+// editor would otherwise copy the whole text into a larger buffer to get it.
 void CuadroTexto::PoneUnidades(std::u16string_view texto, bool deFuera)
 {
     {
@@ -207,7 +195,7 @@ void CuadroTexto::PoneUnidades(std::u16string_view texto, bool deFuera)
         SendScintilla(SCI_SETMODEVENTMASK, 0UL);
         SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
         SendScintilla(SCI_CLEARALL);
-        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(LargoUtf8(texto, deFuera)) + 1);
+        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(LargoUtf8(texto, deFuera)) + 2);
         QByteArray bytes(qsizetype(4 * Trozo), Qt::Uninitialized);
         for (std::size_t desde = 0; desde < texto.size();) {
             std::size_t hasta = std::min(texto.size(), desde + Trozo);
@@ -287,6 +275,45 @@ void CuadroTexto::changeEvent(QEvent *event)
     QsciScintilla::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         AplicaColores();
+}
+
+bool CuadroTexto::event(QEvent *event)
+{
+    const bool hecho = QsciScintilla::event(event);
+    if (event->type() == QEvent::Paint)
+        RepasaMarco();
+    return hecho;
+}
+
+// At a fractional scale the style's one-pixel frame lines fall between device
+// pixels: the top and left ones are rounded out of the box's own pixels, the
+// right and bottom ones under the scroll bars. They are drawn again as bands
+// one pixel wide, each covering at least one whole device pixel, in the
+// colours the style gives each line at 1x.
+void CuadroTexto::RepasaMarco()
+{
+    const int ancho = frameWidth();
+    const qreal escala = devicePixelRatioF();
+    if (ancho <= 0 || escala == std::floor(escala))
+        return;
+    const int lado = 4 * ancho + 4;
+    QImage muestra(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    muestra.fill(Qt::transparent);
+    {
+        QStyleOptionFrame opcion;
+        initStyleOption(&opcion);
+        opcion.rect = muestra.rect();
+        QPainter pintor(&muestra);
+        style()->drawControl(QStyle::CE_ShapedFrame, &opcion, &pintor, this);
+    }
+    QPainter pintor(this);
+    const qreal w = width(), h = height(), medio = lado / 2;
+    for (int i = 0; i < ancho; ++i) {
+        pintor.fillRect(QRectF(i, i, w - 2 * i, 1), QColor::fromRgba(muestra.pixel(medio, i)));
+        pintor.fillRect(QRectF(i, h - 1 - i, w - 2 * i, 1), QColor::fromRgba(muestra.pixel(medio, lado - 1 - i)));
+        pintor.fillRect(QRectF(i, i, 1, h - 2 * i), QColor::fromRgba(muestra.pixel(i, medio)));
+        pintor.fillRect(QRectF(w - 1 - i, i, 1, h - 2 * i), QColor::fromRgba(muestra.pixel(lado - 1 - i, medio)));
+    }
 }
 
 // The colours of the platform's text boxes rather than the editor's own.

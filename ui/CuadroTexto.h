@@ -40,8 +40,10 @@ protected:
     QByteArray fromMimeData(const QMimeData *source, bool &rectangular) const override;
     bool focusNextPrevChild(bool next) override;
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void PoneUnidades(std::u16string_view texto, bool deFuera);
     void AplicaColores();
+    void RepasaMarco();
 };

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QWindow>
 
+#include <cmath>
+
 using namespace Ayudas;
 
 class StartupTest : public QObject
@@ -192,8 +194,50 @@ void StartupTest::savedSizeComesBackExactly_data()
     QTest::newRow("larger") << QByteArray("Ancho=9000\r\nAlto=6000\r\n");
 }
 
+namespace {
+
+// The sides of the two boxes that show no frame line in the window as drawn:
+// along the middle of each side, the two outermost pixels of the box (in
+// window units) hold none darker than both the window and the box's paper.
+QStringList BordesPerdidos(QWidget *ventana)
+{
+    const QImage imagen = ventana->grab().toImage();
+    const qreal escala = imagen.devicePixelRatio();
+    QStringList perdidos;
+    for (const char *nombre : {"sOriginal", "sConvertido"}) {
+        const CuadroTexto *caja = Caja(ventana, QLatin1String(nombre));
+        const QRectF r(caja->mapTo(ventana, QPoint(0, 0)), caja->size());
+        const int claro = std::min(qGray(caja->palette().color(QPalette::Window).rgb()),
+                                   qGray(caja->palette().color(QPalette::Base).rgb()));
+        // Device pixels [desde, hasta) across the side, at `a` along it.
+        const auto hayLinea = [&](bool horizontal, qreal desde, qreal hasta, qreal a) {
+            for (int i = int(std::floor(desde * escala)); i < int(std::ceil(hasta * escala)); ++i) {
+                const int x = horizontal ? int(a * escala) : i, y = horizontal ? i : int(a * escala);
+                if (qGray(imagen.pixel(x, y)) < claro - 24)
+                    return true;
+            }
+            return false;
+        };
+        const qreal medioX = r.center().x(), medioY = r.center().y();
+        const std::pair<const char *, bool> lados[] = {
+            {"top", hayLinea(true, r.top(), r.top() + 2, medioX)},
+            {"bottom", hayLinea(true, r.bottom() - 2, r.bottom(), medioX)},
+            {"left", hayLinea(false, r.left(), r.left() + 2, medioY)},
+            {"right", hayLinea(false, r.right() - 2, r.right(), medioY)},
+        };
+        for (const auto &[lado, hay] : lados) {
+            if (!hay)
+                perdidos << QStringLiteral("%1 %2").arg(QLatin1String(nombre), QLatin1String(lado));
+        }
+    }
+    return perdidos;
+}
+
+}  // namespace
+
 // Started and closed twice at whatever scale the test runs at (see the
-// ui_scale tests, which run it under a window manager at 1, 1.25, 1.5 and 2).
+// ui_scale tests, which run it under a window manager at 1, 1.25, 1.5 and 2);
+// at each size both boxes keep their four frame lines.
 void StartupTest::savedSizeComesBackExactly()
 {
     QFETCH(QByteArray, tamano);
@@ -203,6 +247,7 @@ void StartupTest::savedSizeComesBackExactly()
         frmConversor ventana;
         Muestra(&ventana);
         QTest::qWait(100);  // the window manager's answer
+        QCOMPARE(BordesPerdidos(&ventana), QStringList());
         ventana.close();
         const QByteArray archivo = LeeConfiguracionEscrita();
         QVERIFY2(archivo.endsWith(tamano), archivo.constData());
