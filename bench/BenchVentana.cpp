@@ -17,11 +17,13 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QWheelEvent>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -119,6 +121,90 @@ BENCHMARK(PegaConvierteCopia)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(3);
+
+// A text of `megas` million characters in lines of `ancho` characters (0: one
+// line), made from the same prose.
+QString TextoEnLineas(std::int64_t megas, std::int64_t ancho)
+{
+    std::u16string prosa = Corpus::Prosa(std::size_t(megas) * 1'000'000);
+    std::u16string texto;
+    texto.reserve(prosa.size() + prosa.size() / 50);
+    std::size_t columna = 0;
+    for (const char16_t c : prosa) {
+        if (c == u'\r' || c == u'\n')
+            continue;
+        texto += c;
+        if (ancho && ++columna == std::size_t(ancho)) {
+            texto += u"\r\n";
+            columna = 0;
+        }
+    }
+    texto.resize(prosa.size());
+    return QString::fromUtf16(texto.data(), qsizetype(texto.size()));
+}
+
+double CpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// One user action on the upper box while it holds 20 M characters, in lines
+// of 100 characters (argument 100) or as one line (0), timed from the event
+// to the end of the repaint: a typed key at the end of the text, a Down
+// arrow, a click in the middle of the box, one wheel notch down.
+enum Accion : std::int64_t { Tecla, Flecha, Clic, Rueda };
+
+void Responde(benchmark::State &state)
+{
+    auto *caja = ventana->findChild<CuadroTexto *>(QStringLiteral("sOriginal"));
+    caja->setPlainText(TextoEnLineas(20, state.range(0)));
+    caja->setFocus();
+    caja->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    caja->viewport()->repaint();
+    QCoreApplication::processEvents();
+    QWidget *vista = caja->viewport();
+    double cpu = 0, peor = 0;
+    for (auto _ : state) {
+        const double antes = CpuMs();
+        QElapsedTimer reloj;
+        reloj.start();
+        switch (state.range(1)) {
+        case Tecla:
+            QTest::keyClick(caja, Qt::Key_X);
+            break;
+        case Flecha:
+            QTest::keyClick(caja, Qt::Key_Down);
+            break;
+        case Clic:
+            QTest::mouseClick(vista, Qt::LeftButton, {}, vista->rect().center());
+            break;
+        case Rueda: {
+            const QPointF punto = vista->rect().center();
+            QWheelEvent rueda(punto, vista->mapToGlobal(punto), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(vista, &rueda);
+            break;
+        }
+        }
+        vista->repaint();
+        const double ms = double(reloj.nsecsElapsed()) / 1e6;
+        state.SetIterationTime(ms / 1e3);
+        cpu = CpuMs() - antes;
+        peor = std::max(peor, ms);
+    }
+    state.counters["CPU ms"] = cpu;
+    state.counters["worst ms"] = peor;
+    caja->setPlainText(QString());
+}
+
+BENCHMARK(Responde)
+    ->ArgsProduct({{100, 0}, {Tecla, Flecha, Clic, Rueda}})
+    ->ArgNames({"line", "action"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
 
 // Filling a box with a whole text and reading it back: the window's box
 // (argument 1) against a QPlainTextEdit (0).

@@ -34,6 +34,20 @@ const std::array<Fila, 29> Filas{{
     {"lblConvertido", Destino::Texto, nullptr, {"Convertido:", "Convertit:", "Convertido:", "Converted:"}},
     {"lblOriginal", Destino::Texto, nullptr, {"Original:", "Original:", "Orixinal:", "Original:"}},
 }};
+
+const std::array<FilaCaja, 8> Cajas{{
+    {Caja::Deshacer, {"Deshacer", "Desfés", "Desfacer", "Undo"}},
+    {Caja::Rehacer, {"Rehacer", "Refés", "Refacer", "Redo"}},
+    {Caja::Cortar, {"Cortar", "Retalla", "Cortar", "Cut"}},
+    {Caja::Copiar, {"Copiar", "Copia", "Copiar", "Copy"}},
+    {Caja::Pegar, {"Pegar", "Enganxa", "Pegar", "Paste"}},
+    {Caja::Eliminar, {"Eliminar", "Suprimeix", "Eliminar", "Delete"}},
+    {Caja::SeleccionarTodo, {"Seleccionar todo", "Selecciona-ho tot", "Seleccionar todo", "Select All"}},
+    {Caja::SoloLectura, {"Solo lectura: las líneas largas se muestran partidas (↵)",
+                         "Només lectura: les línies llargues es mostren partides (↵)",
+                         "Só lectura: as liñas longas móstranse partidas (↵)",
+                         "Read-only: long lines are shown broken (↵)"}},
+}};
 // clang-format on
 
 }  // namespace Catalogo

@@ -44,4 +44,16 @@ struct Fila {
 
 extern const std::array<Fila, 29> Filas;
 
+// The text boxes' own texts, the same in both boxes: the seven entries of
+// their context menu, in menu order, then the hint a box shows while it holds
+// lines too long to show whole (Caja::SoloLectura).
+enum class Caja { Deshacer, Rehacer, Cortar, Copiar, Pegar, Eliminar, SeleccionarTodo, SoloLectura };
+
+struct FilaCaja {
+    Caja Que;
+    std::array<const char *, Idiomas.size()> Textos;
+};
+
+extern const std::array<FilaCaja, 8> Cajas;
+
 }  // namespace Catalogo

@@ -1,10 +1,15 @@
 #include "CuadroTexto.h"
 
-#include "HojasGrandes.h"
+#include "AccesoCuadro.h"
+#include "Catalogo.h"
 #include "UnidadesUtf16.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -14,10 +19,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 CuadroTexto::CuadroTexto(QWidget *parent)
     : QsciScintilla(parent)
 {
+    AccesoCuadro::Instala();
     // A document without a style byte per character: plain text has one style.
     const long documento = SendScintilla(SCI_CREATEDOCUMENT, 0UL, long(SC_DOCUMENTOPTION_STYLES_NONE));
     SendScintilla(SCI_SETDOCPOINTER, 0UL, documento);
@@ -38,6 +46,28 @@ CuadroTexto::CuadroTexto(QWidget *parent)
     // Tab and Shift+Tab move the focus instead of inserting a tab.
     SendScintilla(SCI_CLEARCMDKEY, SCK_TAB);
     SendScintilla(SCI_CLEARCMDKEY, SCK_TAB | (SCMOD_SHIFT << 16));
+    // Ctrl+Shift+Z redoes, as Ctrl+Y does.
+    SendScintilla(SCI_ASSIGNCMDKEY, 'Z' | ((SCMOD_CTRL | SCMOD_SHIFT) << 16), long(SCI_REDO));
+    // Told of each change just before it is made, and never after: the notice
+    // after a change has the editor count every character before it, for the
+    // accessibility bridge, at every typed key. textChanged() comes with the
+    // notice before.
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &CuadroTexto::textChanged);
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this] { AccesoCuadro::AvisaCursor(this); });
+    // The breaks of long lines in grey.
+    SendScintilla(SCI_INDICSETSTYLE, 8UL, long(INDIC_TEXTFORE));
+    SendScintilla(SCI_INDICSETFORE, 8UL, QColor(Qt::gray));
+    SendScintilla(SCI_SETINDICATORCURRENT, 8UL);
+
+    aviso_ = new QLabel(this);
+    aviso_->setObjectName(QStringLiteral("aviso"));
+    aviso_->setAutoFillBackground(true);
+    aviso_->setBackgroundRole(QPalette::ToolTipBase);
+    aviso_->setForegroundRole(QPalette::ToolTipText);
+    aviso_->setContentsMargins(4, 1, 4, 1);
+    aviso_->hide();
+    PoneIdioma(0);
     AplicaColores();
 }
 
@@ -49,30 +79,6 @@ constexpr std::size_t Trozo = std::size_t(1) << 16;
 
 using Utf16::EsAlto;
 using Utf16::EsBajo;
-
-// The exact UTF-8 size of a text, with lone CRs and LFs counted as CR LF when
-// the text comes from outside.
-std::size_t LargoUtf8(std::u16string_view t, bool deFuera)
-{
-    std::size_t largo = t.size(), sustitutos = 0;
-    for (const char16_t u : t) {
-        largo += std::size_t(u >= 0x80) + std::size_t(u >= 0x800);
-        sustitutos += std::size_t((u & 0xF800) == 0xD800);
-    }
-    // A pair is four bytes, not two times three.
-    for (std::size_t i = 0; sustitutos && i + 1 < t.size(); ++i)
-        largo -= EsAlto(t[i]) && EsBajo(t[i + 1]) ? 2 : 0;
-    if (deFuera) {
-        std::size_t cr = 0, lf = 0, crlf = 0;
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            cr += t[i] == u'\r';
-            lf += t[i] == u'\n';
-            crlf += t[i] == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n';
-        }
-        largo += cr + lf - 2 * crlf;
-    }
-    return largo;
-}
 
 // Encodes [p, fin) as UTF-8 at d, which has room for three bytes a unit (four
 // for a text from outside). A lone surrogate is written in the three-byte form,
@@ -153,15 +159,22 @@ char16_t *AUtf16(const unsigned char *p, const unsigned char *fin, char16_t *d)
 
 }  // namespace
 
+std::string_view CuadroTexto::Bytes() const
+{
+    if (LineasPartidas())
+        return exacto_;
+    // The document's own buffer, read in place: it may hold NUL characters.
+    const auto largo = std::size_t(SendScintilla(SCI_GETLENGTH));
+    return {reinterpret_cast<const char *>(SendScintilla(SCI_GETCHARACTERPOINTER)), largo};
+}
+
 QString CuadroTexto::toPlainText() const
 {
-    // The document's own buffer, read in place: it may hold NUL characters.
-    const auto largo = qsizetype(SendScintilla(SCI_GETLENGTH));
-    const auto *bytes = reinterpret_cast<const unsigned char *>(SendScintilla(SCI_GETCHARACTERPOINTER));
-    QString texto(largo, Qt::Uninitialized);
+    const std::string_view bytes = Bytes();
+    QString texto(qsizetype(bytes.size()), Qt::Uninitialized);
     auto *inicio = reinterpret_cast<char16_t *>(texto.data());
-    HojasGrandes::Pide(inicio, std::size_t(largo) * sizeof(char16_t));
-    texto.truncate(AUtf16(bytes, bytes + largo, inicio) - inicio);
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    texto.truncate(AUtf16(p, p + bytes.size(), inicio) - inicio);
     return texto;
 }
 
@@ -170,7 +183,7 @@ void CuadroTexto::setPlainText(const QString &texto)
     PoneUnidades({reinterpret_cast<const char16_t *>(texto.utf16()), std::size_t(texto.size())}, false);
 }
 
-void CuadroTexto::PoneTexto(std::u16string texto)
+void CuadroTexto::PoneTexto(std::u16string_view texto)
 {
     PoneUnidades(texto, false);
 }
@@ -180,41 +193,134 @@ void CuadroTexto::PoneTextoDeFuera(const QString &texto)
     PoneUnidades({reinterpret_cast<const char16_t *>(texto.utf16()), std::size_t(texto.size())}, true);
 }
 
-// Replaces the whole text as one change, which cannot be undone: the undo
-// history would otherwise keep every text ever shown. The editor is given the
-// exact size first, so that it allocates once; two bytes more, because reading
-// the whole text back needs one free byte beyond the terminating one, and the
-// editor would otherwise copy the whole text into a larger buffer to get it.
+// Encoded a piece at a time and handed on at once, in one pass: the size the
+// whole text will take is foreseen from what the pieces so far took.
 void CuadroTexto::PoneUnidades(std::u16string_view texto, bool deFuera)
 {
-    {
-        const QSignalBlocker bloqueo(this);
-        // Without a notice for each piece: some listeners, such as the
-        // accessibility bridge, count the characters before every change.
-        const long avisos = SendScintilla(SCI_GETMODEVENTMASK);
-        SendScintilla(SCI_SETMODEVENTMASK, 0UL);
-        SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
-        SendScintilla(SCI_CLEARALL);
-        SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(LargoUtf8(texto, deFuera)) + 2);
-        QByteArray bytes(qsizetype(4 * Trozo), Qt::Uninitialized);
-        for (std::size_t desde = 0; desde < texto.size();) {
-            std::size_t hasta = std::min(texto.size(), desde + Trozo);
-            if (hasta < texto.size() && texto[hasta - 1] == u'\r' && texto[hasta] == u'\n')
-                --hasta;
-            if (hasta < texto.size() && EsAlto(texto[hasta - 1]) && EsBajo(texto[hasta]))
-                --hasta;
-            const char16_t *p = texto.data();
-            const char *fin = deFuera ? AUtf8<true>(p + desde, p + hasta, bytes.data())
-                                      : AUtf8<false>(p + desde, p + hasta, bytes.data());
-            SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(fin - bytes.constData()), bytes.constData());
-            desde = hasta;
-        }
-        SendScintilla(SCI_EMPTYUNDOBUFFER);
-        SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
-        SendScintilla(SCI_SETSAVEPOINT);
-        SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(avisos));
+    EmpiezaTexto();
+    // Four bytes a unit at most, a lone CR or LF from outside becoming two.
+    std::string trozo(4 * Trozo, '\0');
+    std::size_t bytes = 0;
+    for (std::size_t desde = 0; desde < texto.size();) {
+        std::size_t hasta = std::min(texto.size(), desde + Trozo);
+        if (hasta < texto.size() && texto[hasta - 1] == u'\r' && texto[hasta] == u'\n')
+            --hasta;
+        if (hasta < texto.size() && EsAlto(texto[hasta - 1]) && EsBajo(texto[hasta]))
+            --hasta;
+        const char16_t *p = texto.data();
+        const char *fin = deFuera ? AUtf8<true>(p + desde, p + hasta, trozo.data())
+                                  : AUtf8<false>(p + desde, p + hasta, trozo.data());
+        const auto largo = std::size_t(fin - trozo.data());
+        bytes += largo;
+        const double porUnidad = double(bytes) / double(hasta);
+        AnadeTexto({trozo.data(), largo}, std::size_t(porUnidad * double(texto.size()) * 1.01) + Trozo);
+        desde = hasta;
     }
+    TerminaTexto();
+}
+
+// Undo history is off while filling: it would otherwise keep every text ever
+// shown. No notice goes out for each piece either.
+void CuadroTexto::EmpiezaTexto()
+{
+    callada_ = blockSignals(true);
+    SendScintilla(SCI_SETMODEVENTMASK, 0UL);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    setReadOnly(false);
+    SendScintilla(SCI_CLEARALL);
+    exacto_.clear();
+    vista_.Borra();
+    largas_ = false;
+    columna_ = largo_ = capacidad_ = 0;
+}
+
+void CuadroTexto::AnadeTexto(std::string_view utf8, std::size_t esperado)
+{
+    if (!largas_ && PasaLimite(utf8)) {
+        // Kept apart from here on; what the editor shows is made at the end.
+        exacto_.reserve(std::max(esperado, largo_ + utf8.size()));
+        exacto_.assign(reinterpret_cast<const char *>(SendScintilla(SCI_GETCHARACTERPOINTER)), largo_);
+        SendScintilla(SCI_CLEARALL);
+        largo_ = capacidad_ = 0;
+        largas_ = true;
+    }
+    if (largas_) {
+        exacto_.append(utf8);
+        return;
+    }
+    Agranda(largo_ + utf8.size(), esperado);
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
+    largo_ += utf8.size();
+}
+
+// Whether a line has passed the limit, counted in bytes between LFs: that
+// never counts fewer characters than there are, and the breaks themselves are
+// then placed by an exact count of characters.
+bool CuadroTexto::PasaLimite(std::string_view utf8)
+{
+    const char *p = utf8.data();
+    const char *fin = p + utf8.size();
+    while (const auto *lf = static_cast<const char *>(std::memchr(p, '\n', std::size_t(fin - p)))) {
+        if (columna_ + std::size_t(lf - p) > LineasLargas::Limite)
+            return true;
+        columna_ = 0;
+        p = lf + 1;
+    }
+    columna_ += std::size_t(fin - p);
+    return columna_ > LineasLargas::Limite;
+}
+
+// The editor's buffer grows to what is expected of the whole text, so that it
+// is allocated once; two bytes more, because reading the whole text back needs
+// one free byte beyond the terminating one, and the editor would otherwise
+// copy the whole text into a larger buffer to get it.
+void CuadroTexto::Agranda(std::size_t necesario, std::size_t esperado)
+{
+    if (necesario + 2 <= capacidad_)
+        return;
+    capacidad_ = std::max({necesario, esperado, capacidad_ + capacidad_ / 4}) + 2;
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(capacidad_));
+}
+
+void CuadroTexto::TerminaTexto()
+{
+    if (largas_)
+        MuestraPartido();
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(SCI_SETSAVEPOINT);
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+    // The horizontal range starts again from the new text's lines.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
+    SendScintilla(SCI_SETXOFFSET, 0UL);
+    setReadOnly(LineasPartidas());
+    aviso_->setVisible(LineasPartidas());
+    ColocaAviso();
+    blockSignals(callada_);
     emit textChanged();
+}
+
+// The editor is given the text with a mark at each break of a long line.
+void CuadroTexto::MuestraPartido()
+{
+    std::vector<std::size_t> cortes;
+    LineasLargas::Cortes(exacto_, [&](std::size_t p) { cortes.push_back(p); });
+    const std::size_t marca = LineasLargas::Marca.size();
+    Agranda(exacto_.size() + cortes.size() * marca, 0);
+    std::size_t desde = 0;
+    for (const std::size_t corte : cortes) {
+        SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(corte - desde), exacto_.data() + desde);
+        vista_.Anade(std::size_t(SendScintilla(SCI_GETLENGTH)));
+        SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(marca), LineasLargas::Marca.data());
+        desde = corte;
+    }
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(exacto_.size() - desde), exacto_.data() + desde);
+    for (const std::size_t p : vista_.Marcas())
+        SendScintilla(SCI_INDICATORFILLRANGE, static_cast<unsigned long>(p), long(marca - 1));
+    if (cortes.empty()) {
+        // Long in bytes only: the text is shown as it is.
+        std::string().swap(exacto_);
+    }
 }
 
 namespace {
@@ -265,6 +371,60 @@ QByteArray CuadroTexto::fromMimeData(const QMimeData *source, bool &rectangular)
     return ConCRLF(QsciScintilla::fromMimeData(source, rectangular));
 }
 
+// A copied or dragged selection: the exact characters it covers, lone
+// surrogates included, without the marks of broken lines.
+QMimeData *CuadroTexto::toMimeData(const QByteArray &text, bool rectangular) const
+{
+    QByteArray bytes = text;
+    if (LineasPartidas()) {
+        std::vector<std::pair<std::size_t, std::size_t>> tramos;
+        const long n = SendScintilla(SCI_GETSELECTIONS);
+        for (long i = 0; i < n; ++i)
+            tramos.emplace_back(vista_.Exacta(std::size_t(SendScintilla(SCI_GETSELECTIONNSTART, i))),
+                                vista_.Exacta(std::size_t(SendScintilla(SCI_GETSELECTIONNEND, i))));
+        std::sort(tramos.begin(), tramos.end());
+        bytes.clear();
+        for (const auto &[desde, hasta] : tramos) {
+            bytes.append(exacto_.data() + desde, qsizetype(hasta - desde));
+            if (rectangular)
+                bytes.append("\r\n");
+        }
+    }
+    QMimeData *datos = QsciScintilla::toMimeData(QByteArray(), rectangular);
+    QString texto(bytes.size(), Qt::Uninitialized);
+    auto *inicio = reinterpret_cast<char16_t *>(texto.data());
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    texto.truncate(AUtf16(p, p + bytes.size(), inicio) - inicio);
+    datos->setText(texto);
+    return datos;
+}
+
+// A drag from the other box, or from another program, copies: the text it
+// came from stays where it was.
+void CuadroTexto::CopiaEntreCajas(QDropEvent *event) const
+{
+    if (event->isAccepted() && event->source() != this && event->source() != viewport())
+        event->setDropAction(Qt::CopyAction);
+}
+
+void CuadroTexto::dragEnterEvent(QDragEnterEvent *event)
+{
+    QsciScintilla::dragEnterEvent(event);
+    CopiaEntreCajas(event);
+}
+
+void CuadroTexto::dragMoveEvent(QDragMoveEvent *event)
+{
+    QsciScintilla::dragMoveEvent(event);
+    CopiaEntreCajas(event);
+}
+
+void CuadroTexto::dropEvent(QDropEvent *event)
+{
+    QsciScintilla::dropEvent(event);
+    CopiaEntreCajas(event);
+}
+
 bool CuadroTexto::focusNextPrevChild(bool next)
 {
     return QWidget::focusNextPrevChild(next);
@@ -283,6 +443,77 @@ bool CuadroTexto::event(QEvent *event)
     if (event->type() == QEvent::Paint)
         RepasaMarco();
     return hecho;
+}
+
+// ---- Language: context menu and hint ------------------------------------------
+
+namespace {
+
+QString TextoCaja(Catalogo::Caja que, std::size_t columna)
+{
+    return QString::fromUtf8(Catalogo::Cajas[std::size_t(que)].Textos[columna]);
+}
+
+}  // namespace
+
+void CuadroTexto::PoneIdioma(std::size_t columna)
+{
+    idioma_ = columna;
+    aviso_->setText(TextoCaja(Catalogo::Caja::SoloLectura, columna));
+    aviso_->adjustSize();
+    ColocaAviso();
+}
+
+// The editor's own menu takes its texts from its translations, which lack
+// some languages: the same seven entries, from the program's catalogue.
+QMenu *CuadroTexto::createStandardContextMenu()
+{
+    using Catalogo::Caja;
+    const bool escribe = !isReadOnly();
+    const bool seleccion = SendScintilla(SCI_GETSELECTIONEMPTY) == 0;
+    const struct {
+        Caja que;
+        unsigned orden;
+        bool activa;
+    } entradas[] = {
+        {Caja::Deshacer, SCI_UNDO, escribe && SendScintilla(SCI_CANUNDO) != 0},
+        {Caja::Rehacer, SCI_REDO, escribe && SendScintilla(SCI_CANREDO) != 0},
+        {Caja::Cortar, SCI_CUT, escribe && seleccion},
+        {Caja::Copiar, SCI_COPY, seleccion},
+        {Caja::Pegar, SCI_PASTE, escribe && SendScintilla(SCI_CANPASTE) != 0},
+        {Caja::Eliminar, SCI_CLEAR, escribe && seleccion},
+        {Caja::SeleccionarTodo, SCI_SELECTALL, SendScintilla(SCI_GETLENGTH) > 0},
+    };
+    auto *menu = new QMenu(this);
+    for (const auto &entrada : entradas) {
+        if (entrada.que == Caja::Cortar || entrada.que == Caja::SeleccionarTodo)
+            menu->addSeparator();
+        QAction *accion = menu->addAction(TextoCaja(entrada.que, idioma_));
+        accion->setEnabled(entrada.activa);
+        const unsigned orden = entrada.orden;
+        connect(accion, &QAction::triggered, this, [this, orden] { SendScintilla(orden); });
+    }
+    return menu;
+}
+
+void CuadroTexto::contextMenuEvent(QContextMenuEvent *event)
+{
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    menu->exec(event->globalPos());
+}
+
+void CuadroTexto::resizeEvent(QResizeEvent *event)
+{
+    QsciScintilla::resizeEvent(event);
+    ColocaAviso();
+}
+
+// In the top right corner of the text, clear of the scroll bar.
+void CuadroTexto::ColocaAviso()
+{
+    const QRect vista = viewport()->geometry();
+    aviso_->move(std::max(vista.left(), vista.right() + 1 - aviso_->width()), vista.top());
+    aviso_->raise();
 }
 
 // At a fractional scale the style's one-pixel frame lines fall between device

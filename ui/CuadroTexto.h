@@ -8,13 +8,24 @@
 // CR LF line breaks turned into CR LF as it enters, as on Windows, where text
 // boxes and the clipboard use CR LF. U+2028 and U+2029 are ordinary characters.
 //
+// A text with a line of more than LineasLargas::Limite characters is shown
+// with its long lines broken into rows, each break marked with "↵", and the
+// box is read-only until its whole text is replaced; a hint says so. Reading
+// the text, copying or dragging a selection give the exact characters, never
+// the marks.
+//
 // Example: after a paste of "a\nb" the box holds "a\r\nb"; after
 // setPlainText("a\rb") it holds "a\rb".
+
+#include "LineasLargas.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <string>
 #include <string_view>
+
+class QLabel;
+class QMenu;
 
 class CuadroTexto : public QsciScintilla
 {
@@ -26,11 +37,29 @@ public:
 
     QString toPlainText() const;
     void setPlainText(const QString &texto);
-    // The same for a string that is not a QString, without making one; the
-    // string is let go as soon as the box has what it needs from it.
-    void PoneTexto(std::u16string texto);
+    // The same for a string that is not a QString, without making one.
+    void PoneTexto(std::u16string_view texto);
     // Text from outside the program: its line breaks become CR LF.
     void PoneTextoDeFuera(const QString &texto);
+
+    // The exact text as UTF-8, read in place: valid until the box changes.
+    std::string_view Bytes() const;
+    // The whole text replaced by UTF-8 handed in pieces, as one change that
+    // cannot be undone: EmpiezaTexto, AnadeTexto for each piece (with the
+    // whole text's expected size in bytes, to allocate once), TerminaTexto,
+    // which emits textChanged(). Pieces never split a character.
+    void EmpiezaTexto();
+    void AnadeTexto(std::string_view utf8, std::size_t esperado);
+    void TerminaTexto();
+
+    // Whether long lines are shown broken (and the box is read-only).
+    bool LineasPartidas() const { return !vista_.Vacia(); }
+
+    // The interface language of the context menu and the hint, as a column of
+    // the catalogue.
+    void PoneIdioma(std::size_t columna);
+    // The boxes' context menu, in that language; the caller owns it.
+    QMenu *createStandardContextMenu();
 
     // UTF-8 bytes with every LF, CR and CR LF as CR LF; handed back unchanged
     // when they need nothing.
@@ -38,12 +67,38 @@ public:
 
 protected:
     QByteArray fromMimeData(const QMimeData *source, bool &rectangular) const override;
+    QMimeData *toMimeData(const QByteArray &text, bool rectangular) const override;
     bool focusNextPrevChild(bool next) override;
     void changeEvent(QEvent *event) override;
     bool event(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void PoneUnidades(std::u16string_view texto, bool deFuera);
+    bool PasaLimite(std::string_view utf8);
+    void Agranda(std::size_t necesario, std::size_t esperado);
+    void MuestraPartido();
+    void CopiaEntreCajas(QDropEvent *event) const;
+    void ColocaAviso();
     void AplicaColores();
     void RepasaMarco();
+
+    // While a text has long lines: the exact text, and where the marks sit in
+    // what the editor shows.
+    std::string exacto_;
+    LineasLargas::Vista vista_;
+    // While filling: whether a line has gone past the limit, the bytes since
+    // the last LF, and the bytes the editor holds and has room for.
+    bool largas_ = false;
+    std::size_t columna_ = 0;
+    std::size_t largo_ = 0;
+    std::size_t capacidad_ = 0;
+
+    bool callada_ = false;
+    std::size_t idioma_ = 0;
+    QLabel *aviso_;
 };

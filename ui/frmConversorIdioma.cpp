@@ -4,6 +4,7 @@
 
 #include "Catalogo.h"
 #include "Configuracion.h"
+#include "CuadroTexto.h"
 #include "frmConversorComun.h"
 
 #include <QApplication>
@@ -80,6 +81,8 @@ void frmConversor::PoneIdioma(const QString &Idioma)
     }
     const auto columna = std::size_t(idioma - idiomas.begin());
     TraduceQt(idioma->CodigoQt);
+    sOriginal->PoneIdioma(columna);
+    sConvertido->PoneIdioma(columna);
     for (const Catalogo::Fila &fila : Catalogo::Filas) {
         QObject *destino = findChild<QObject *>(QLatin1String(fila.Control));
         if (fila.Que == Catalogo::Destino::Tooltip) {
@@ -102,20 +105,15 @@ void frmConversor::PoneIdioma(const QString &Idioma)
 // translations either per module (qtbase_) or merged (qt_).
 void frmConversor::TraduceQt(const char *codigo)
 {
-    // Qt's own texts, and the text boxes' context menu, which QScintilla
-    // translates apart; it has no Catalan, so Catalan takes its Spanish.
+    // Qt's own texts; the text boxes take theirs from the catalogue.
     static QTranslator *qt = new QTranslator(qApp);
-    static QTranslator *cajas = new QTranslator(qApp);
     const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (QTranslator *traductor : {qt, cajas})
-        QCoreApplication::removeTranslator(traductor);
+    QCoreApplication::removeTranslator(qt);
     if (!codigo)
         return;
     const QString idioma = QLatin1String(codigo);
     if (qt->load(QLatin1String("qtbase_") + idioma, carpeta) || qt->load(QLatin1String("qt_") + idioma, carpeta))
         QCoreApplication::installTranslator(qt);
-    if (cajas->load(QLatin1String("qscintilla_") + idioma, carpeta) || cajas->load(QStringLiteral("qscintilla_es"), carpeta))
-        QCoreApplication::installTranslator(cajas);
 }
 
 QString frmConversor::IdiomaActual() const

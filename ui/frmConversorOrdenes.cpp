@@ -92,6 +92,16 @@ private:
     const QWidget *ventana_;
 };
 
+// Whether UTF-8 bytes hold the three-byte form of a surrogate.
+bool ConSustitutos(std::string_view bytes)
+{
+    for (auto p = bytes.find('\xED'); p != std::string_view::npos; p = bytes.find('\xED', p + 1)) {
+        if (p + 1 < bytes.size() && (static_cast<unsigned char>(bytes[p + 1]) & 0xE0) == 0xA0)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 // ---- Commands ----------------------------------------------------------------
@@ -99,6 +109,10 @@ private:
 void frmConversor::cmdConvertir_Click()
 {
     const Ocupado ocupado(this);
+    // Started from a button (by key or click): the focus goes on to Copy, the
+    // next step, rather than into the editable result, where a second Space
+    // would type a blank.
+    const bool desdeBoton = focusWidget() == cmdConvertir || focusWidget() == cmdPegayCopia;
     PoneEstado(Procesando);
     // The light is painted at once; the five disabled buttons as well, so that
     // the whole state is on screen before the work starts.
@@ -123,8 +137,10 @@ void frmConversor::cmdConvertir_Click()
         const QString origen = sOriginal->toPlainText();
         resultado = ConversionesTextoHTML::ConvierteTextoHTML(Vista(origen), modo, opciones);
     }
-    sConvertido->PoneTexto(std::move(resultado));
+    sConvertido->PoneTexto(resultado);
     PoneEstado(Procesado);
+    if (desdeBoton)
+        cmdCopiar->setFocus(Qt::OtherFocusReason);
 }
 
 void frmConversor::cmdBorrar_Click()
@@ -155,9 +171,21 @@ void frmConversor::cmdCopiar_Click()
     // Cleared first, so the clipboard's old text is let go before the new one is made.
     QClipboard *portapapeles = QGuiApplication::clipboard();
     portapapeles->clear();
-    const QString texto = sConvertido->toPlainText();
-    portapapeles->setText(texto);
-    if (!portapapeles->mimeData() || portapapeles->text() != texto)
+    const std::string_view bytes = sConvertido->Bytes();
+    auto *datos = new QMimeData;
+    if (ConSustitutos(bytes)) {
+        // Not UTF-8, which has no lone surrogates: the exact units instead.
+        datos->setText(sConvertido->toPlainText());
+    } else {
+        // The box's own bytes: no UTF-16 copy of the text is made here.
+        const QByteArray utf8(bytes.data(), qsizetype(bytes.size()));
+        datos->setData(QStringLiteral("text/plain"), utf8);
+        datos->setData(QStringLiteral("text/plain;charset=utf-8"), utf8);
+    }
+    portapapeles->setMimeData(datos);
+    // Where the window system keeps our own data, it hands it back as it was.
+    const QMimeData *puesto = portapapeles->mimeData();
+    if (!puesto || (puesto != datos && puesto->text() != sConvertido->toPlainText()))
         Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede escribir en el portapapeles."));
 }
 

@@ -19,6 +19,8 @@ struct Idioma {
     const char *codigoQt;  // Qt's translation it loads, or none
     // Target and text, in the order the texts are applied.
     std::array<std::pair<std::string_view, std::string_view>, 29> textos;
+    // The text boxes' context menu, then their read-only hint.
+    std::array<std::string_view, 8> cajas;
 };
 
 void PrintTo(const Idioma &i, std::ostream *os) { *os << i.nombre; }
@@ -54,7 +56,8 @@ const Idioma Idiomas[] = {
         {"mnuAcerca", "Acerca de..."},
         {"lblConvertido", "Convertido:"},
         {"lblOriginal", "Original:"},
-    }}},
+    }}, {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Eliminar", "Seleccionar todo",
+      "Solo lectura: las líneas largas se muestran partidas (↵)"}},
     {"Catalán", 1, "mnuCatalán", "Català", "ca", {{
         {"cmdConvertir", "Convertir"},
         {"cmdBorrar", "Esborrar"},
@@ -85,7 +88,8 @@ const Idioma Idiomas[] = {
         {"mnuAcerca", "Respecte de..."},
         {"lblConvertido", "Convertit:"},
         {"lblOriginal", "Original:"},
-    }}},
+    }}, {"Desfés", "Refés", "Retalla", "Copia", "Enganxa", "Suprimeix", "Selecciona-ho tot",
+      "Només lectura: les línies llargues es mostren partides (↵)"}},
     {"Galego", 2, "MnuGallego", "Galego", "es", {{
         {"cmdConvertir", "Convertir"},
         {"cmdBorrar", "Borrar"},
@@ -116,7 +120,8 @@ const Idioma Idiomas[] = {
         {"mnuAcerca", "Acerca de..."},
         {"lblConvertido", "Convertido:"},
         {"lblOriginal", "Orixinal:"},
-    }}},
+    }}, {"Desfacer", "Refacer", "Cortar", "Copiar", "Pegar", "Eliminar", "Seleccionar todo",
+      "Só lectura: as liñas longas móstranse partidas (↵)"}},
     {"English", 3, "mnuEnglish", "English", nullptr, {{
         {"cmdConvertir", "Convert"},
         {"cmdBorrar", "Delete"},
@@ -147,7 +152,7 @@ const Idioma Idiomas[] = {
         {"mnuAcerca", "About..."},
         {"lblConvertido", "Converted:"},
         {"lblOriginal", "Original:"},
-    }}},
+    }}, {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All", "Read-only: long lines are shown broken (↵)"}},
 };
 
 class TextosDeIdioma : public testing::TestWithParam<Idioma> {};
@@ -179,6 +184,10 @@ TEST_P(TextosDeIdioma, EveryTargetShowsItsTextInTheLanguage)
         const Catalogo::Fila &fila = Catalogo::Filas[i];
         EXPECT_EQ(std::string_view(fila.Control), idioma.textos[i].first) << "row " << i + 1;
         EXPECT_EQ(TextoMostrado(fila, idioma.columna), idioma.textos[i].second) << fila.Control;
+    }
+    for (std::size_t i = 0; i < idioma.cajas.size(); ++i) {
+        EXPECT_EQ(std::size_t(Catalogo::Cajas[i].Que), i);
+        EXPECT_EQ(std::string_view(Catalogo::Cajas[i].Textos[std::size_t(idioma.columna)]), idioma.cajas[i]);
     }
 }
 

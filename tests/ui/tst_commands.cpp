@@ -706,21 +706,21 @@ void CommandsTest::keysDoOnlyWhatTheFocusedControlOffers_data()
 
     // Each row starts with both boxes empty, the focus in the source box and
     // "pegado" on the clipboard.
-    QTest::newRow("Space twice on Convert: the second Space lands in the result box")
-        << QStringList{"focus cmdConvertir", "key Space", "key Space"} << "sConvertido" << "" << " " << "Procesado" << true;
-    QTest::newRow("a click on Convert, then Space: the result box takes the Space")
-        << QStringList{"click cmdConvertir", "key Space"} << "sConvertido" << "" << " " << "Procesado" << true;
-    QTest::newRow("Tab Tab Space converts, and the next Space lands in the result box")
-        << QStringList{"key Tab", "key Tab", "key Space", "key Space"} << "sConvertido" << "" << " " << "Procesado"
+    QTest::newRow("Space twice on Convert: the second Space copies and edits nothing")
+        << QStringList{"focus cmdConvertir", "key Space", "key Space"} << "cmdCopiar" << "" << "" << "Procesado" << true;
+    QTest::newRow("a click on Convert, then Space: Copy takes the Space")
+        << QStringList{"click cmdConvertir", "key Space"} << "cmdCopiar" << "" << "" << "Procesado" << true;
+    QTest::newRow("Tab Tab Space converts, and the next Space copies")
+        << QStringList{"key Tab", "key Tab", "key Space", "key Space"} << "cmdCopiar" << "" << "" << "Procesado"
         << true;
-    QTest::newRow("Enter presses the focused Convert")
-        << QStringList{"focus cmdConvertir", "key Return"} << "sConvertido" << "" << "" << "Procesado" << true;
+    QTest::newRow("Enter presses the focused Convert, then the focus is on Copy")
+        << QStringList{"focus cmdConvertir", "key Return"} << "cmdCopiar" << "" << "" << "Procesado" << true;
     QTest::newRow("keypad Enter presses the focused Paste")
         << QStringList{"focus cmdPegar", "key Enter"} << "cmdPegar" << "pegado" << "" << "Pendiente procesar" << true;
     QTest::newRow("Enter on the focused Close closes, as the user chose")
         << QStringList{"focus cmdCerrar", "key Return"} << "" << "" << "" << "Pendiente procesar" << false;
-    QTest::newRow("Space on paste-convert-copy leaves the focus in the result box")
-        << QStringList{"focus cmdPegayCopia", "key Space"} << "sConvertido" << "pegado" << "pegado" << "Procesado" << true;
+    QTest::newRow("Space on paste-convert-copy puts the focus on Copy")
+        << QStringList{"focus cmdPegayCopia", "key Space"} << "cmdCopiar" << "pegado" << "pegado" << "Procesado" << true;
     QTest::newRow("an option that disables the focused Copy sends the focus to the source box")
         << QStringList{"menu mnuConvertir", "focus cmdCopiar", "menu mnuEspacios", "key Space"} << "sOriginal" << " "
         << "" << "Pendiente procesar" << true;

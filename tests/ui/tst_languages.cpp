@@ -131,14 +131,13 @@ void LanguagesTest::everyLanguageIsApplied_data()
                        "cmdCerrar=Tancar", "mnuArchivo=Arxiu", "mnuModo=Mode", "mnuHTMLaTexto=HTML a texte",
                        "mnuSoloCR=No utilitzar LF darrera de CR", "mnuAyuda=Ajuda", "mnuAcerca=Respecte de...",
                        "lblConvertido=Convertit:", "lblOriginal=Original:"}
-        // The boxes' editor has no Catalan of its own: its menu falls back to Spanish.
-        << QStringList{"D'acord", "Deshacer", "Pegar", "Seleccionar todo"};
+        << QStringList{"D'acord", "Desfés", "Enganxa", "Selecciona-ho tot"};
     QTest::newRow("Galego shows the Galician texts, some equal to the Spanish")
         << "MnuGallego" << "mnuCastellano" << "Galego"
         << QStringList{"cmdBorrar=Borrar", "cmdCerrar=Pechar", "cmdCopiar=Copiar ao portapapeis",
                        "mnuModo=Modo", "mnuOpciones=Opcións", "mnuSaltos=Procesar saltos de liña",
                        "mnuWeb=Axuda en liña", "lblConvertido=Convertido:", "lblOriginal=Orixinal:"}
-        << QStringList{"Aceptar", "Deshacer", "Pegar", "Seleccionar todo"};
+        << QStringList{"Aceptar", "Desfacer", "Pegar", "Seleccionar todo"};
     QTest::newRow("choosing the ticked Castellano again keeps it ticked")
         << "mnuCastellano" << "mnuCastellano" << "Castellano"
         << QStringList{"cmdBorrar=Borrar", "mnuArchivo=Archivo", "lblOriginal=Original:"}
