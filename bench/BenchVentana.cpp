@@ -55,6 +55,33 @@ void BorraPico()
         borra.write("5");
 }
 
+// The prose of `megas` million characters without its line breaks, in lines
+// of `ancho` characters (0: one line).
+QString TextoEnLineas(std::int64_t megas, std::int64_t ancho)
+{
+    std::u16string prosa = Corpus::Prosa(std::size_t(megas) * 1'000'000);
+    std::u16string texto;
+    texto.reserve(prosa.size() + prosa.size() / 50);
+    std::size_t columna = 0;
+    for (const char16_t c : prosa) {
+        if (c == u'\r' || c == u'\n')
+            continue;
+        texto += c;
+        if (ancho && ++columna == std::size_t(ancho)) {
+            texto += u"\r\n";
+            columna = 0;
+        }
+    }
+    return QString::fromUtf16(texto.data(), qsizetype(texto.size()));
+}
+
+double CpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
 void PonOpciones(bool muchas)
 {
     for (const char *nombre : {"mnuSaltos", "mnuEntidadesHtml", "mnuEspacios"}) {
@@ -75,7 +102,7 @@ void PegaConvierteCopia(benchmark::State &state)
     PonOpciones(state.range(1) == 58);
     auto *boton = ventana->findChild<QAbstractButton *>(QStringLiteral("cmdPegayCopia"));
     auto *origen = ventana->findChild<CuadroTexto *>(QStringLiteral("sOriginal"));
-    double congelado = 0, pico = 0;
+    double congelado = 0, pico = 0, cpu = 0;
     qsizetype largo = 0;
     for (auto _ : state) {
         origen->setPlainText(QString());
@@ -94,9 +121,11 @@ void PegaConvierteCopia(benchmark::State &state)
             hueco = std::max(hueco, vuelta.restart());
         });
         QTimer::singleShot(0, boton, [&] {
+            const double antes = CpuMs();
             reloj.start();
             boton->click();
             state.SetIterationTime(double(reloj.nsecsElapsed()) / 1e9);
+            cpu += CpuMs() - antes;
             bucle.quit();
         });
         vuelta.start();
@@ -108,6 +137,7 @@ void PegaConvierteCopia(benchmark::State &state)
         pico = std::max(pico, PicoMB());
         largo = QGuiApplication::clipboard()->text().size();
     }
+    state.counters["CPU ms"] = cpu / double(state.iterations());
     state.counters["UTF-8 MB"] = utf8;
     state.counters["result M chars"] = double(largo) / 1e6;
     state.counters["freeze ms"] = congelado;
@@ -122,33 +152,47 @@ BENCHMARK(PegaConvierteCopia)
     ->UseManualTime()
     ->Iterations(3);
 
-// A text of `megas` million characters in lines of `ancho` characters (0: one
-// line), made from the same prose.
-QString TextoEnLineas(std::int64_t megas, std::int64_t ancho)
+// Paste-convert-copy of 20 M characters as one line (argument 0) against the
+// same text in lines of 100 characters (100), in both directions: text to
+// HTML with the default options, and back to text from what that gave.
+void LineaLarga(benchmark::State &state)
 {
-    std::u16string prosa = Corpus::Prosa(std::size_t(megas) * 1'000'000);
-    std::u16string texto;
-    texto.reserve(prosa.size() + prosa.size() / 50);
-    std::size_t columna = 0;
-    for (const char16_t c : prosa) {
-        if (c == u'\r' || c == u'\n')
-            continue;
-        texto += c;
-        if (ancho && ++columna == std::size_t(ancho)) {
-            texto += u"\r\n";
-            columna = 0;
-        }
+    const bool aTexto = state.range(1) != 0;
+    QString texto = TextoEnLineas(20, state.range(0));
+    PonOpciones(false);
+    auto *boton = ventana->findChild<QAbstractButton *>(QStringLiteral("cmdPegayCopia"));
+    auto *origen = ventana->findChild<CuadroTexto *>(QStringLiteral("sOriginal"));
+    if (aTexto) {
+        QGuiApplication::clipboard()->setText(texto);
+        boton->click();
+        texto = QGuiApplication::clipboard()->text();
+        ventana->findChild<QAction *>(QStringLiteral("mnuHTMLaTexto"))->trigger();
     }
-    texto.resize(prosa.size());
-    return QString::fromUtf16(texto.data(), qsizetype(texto.size()));
+    double cpu = 0;
+    for (auto _ : state) {
+        origen->setPlainText(QString());
+        QGuiApplication::clipboard()->setText(texto);
+        QCoreApplication::processEvents();
+        const double antes = CpuMs();
+        QElapsedTimer reloj;
+        reloj.start();
+        boton->click();
+        state.SetIterationTime(double(reloj.nsecsElapsed()) / 1e9);
+        cpu += CpuMs() - antes;
+    }
+    state.counters["CPU ms"] = cpu / double(state.iterations());
+    state.counters["broken"] = origen->LineasPartidas();
+    if (aTexto)
+        ventana->findChild<QAction *>(QStringLiteral("mnuTextoaHTML"))->trigger();
+    origen->setPlainText(QString());
 }
 
-double CpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
+BENCHMARK(LineaLarga)
+    ->ArgsProduct({{100, 0}, {0, 1}})
+    ->ArgNames({"line", "to_text"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
 
 // One user action on the upper box while it holds 20 M characters, in lines
 // of 100 characters (argument 100) or as one line (0), timed from the event

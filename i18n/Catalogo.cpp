@@ -43,10 +43,10 @@ const std::array<FilaCaja, 8> Cajas{{
     {Caja::Pegar, {"Pegar", "Enganxa", "Pegar", "Paste"}},
     {Caja::Eliminar, {"Eliminar", "Suprimeix", "Eliminar", "Delete"}},
     {Caja::SeleccionarTodo, {"Seleccionar todo", "Selecciona-ho tot", "Seleccionar todo", "Select All"}},
-    {Caja::SoloLectura, {"Solo lectura: las líneas largas se muestran partidas (↵)",
-                         "Només lectura: les línies llargues es mostren partides (↵)",
-                         "Só lectura: as liñas longas móstranse partidas (↵)",
-                         "Read-only: long lines are shown broken (↵)"}},
+    {Caja::SoloLectura, {"Solo lectura: líneas largas partidas (↵)",
+                         "Només lectura: línies llargues partides (↵)",
+                         "Só lectura: liñas longas partidas (↵)",
+                         "Read-only: long lines broken (↵)"}},
 }};
 // clang-format on
 

@@ -459,8 +459,7 @@ QString TextoCaja(Catalogo::Caja que, std::size_t columna)
 void CuadroTexto::PoneIdioma(std::size_t columna)
 {
     idioma_ = columna;
-    aviso_->setText(TextoCaja(Catalogo::Caja::SoloLectura, columna));
-    aviso_->adjustSize();
+    aviso_->setToolTip(TextoCaja(Catalogo::Caja::SoloLectura, columna));
     ColocaAviso();
 }
 
@@ -508,10 +507,15 @@ void CuadroTexto::resizeEvent(QResizeEvent *event)
     ColocaAviso();
 }
 
-// In the top right corner of the text, clear of the scroll bar.
+// In the top right corner of the text, clear of the scroll bar; cut short
+// in a narrow box, whole in its tooltip.
 void CuadroTexto::ColocaAviso()
 {
     const QRect vista = viewport()->geometry();
+    const QMargins margen = aviso_->contentsMargins();
+    const int cabe = vista.width() - margen.left() - margen.right();
+    aviso_->setText(aviso_->fontMetrics().elidedText(aviso_->toolTip(), Qt::ElideRight, cabe));
+    aviso_->adjustSize();
     aviso_->move(std::max(vista.left(), vista.right() + 1 - aviso_->width()), vista.top());
     aviso_->raise();
 }

@@ -57,7 +57,7 @@ const Idioma Idiomas[] = {
         {"lblConvertido", "Convertido:"},
         {"lblOriginal", "Original:"},
     }}, {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Eliminar", "Seleccionar todo",
-      "Solo lectura: las líneas largas se muestran partidas (↵)"}},
+      "Solo lectura: líneas largas partidas (↵)"}},
     {"Catalán", 1, "mnuCatalán", "Català", "ca", {{
         {"cmdConvertir", "Convertir"},
         {"cmdBorrar", "Esborrar"},
@@ -89,7 +89,7 @@ const Idioma Idiomas[] = {
         {"lblConvertido", "Convertit:"},
         {"lblOriginal", "Original:"},
     }}, {"Desfés", "Refés", "Retalla", "Copia", "Enganxa", "Suprimeix", "Selecciona-ho tot",
-      "Només lectura: les línies llargues es mostren partides (↵)"}},
+      "Només lectura: línies llargues partides (↵)"}},
     {"Galego", 2, "MnuGallego", "Galego", "es", {{
         {"cmdConvertir", "Convertir"},
         {"cmdBorrar", "Borrar"},
@@ -121,7 +121,7 @@ const Idioma Idiomas[] = {
         {"lblConvertido", "Convertido:"},
         {"lblOriginal", "Orixinal:"},
     }}, {"Desfacer", "Refacer", "Cortar", "Copiar", "Pegar", "Eliminar", "Seleccionar todo",
-      "Só lectura: as liñas longas móstranse partidas (↵)"}},
+      "Só lectura: liñas longas partidas (↵)"}},
     {"English", 3, "mnuEnglish", "English", nullptr, {{
         {"cmdConvertir", "Convert"},
         {"cmdBorrar", "Delete"},
@@ -152,7 +152,7 @@ const Idioma Idiomas[] = {
         {"mnuAcerca", "About..."},
         {"lblConvertido", "Converted:"},
         {"lblOriginal", "Original:"},
-    }}, {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All", "Read-only: long lines are shown broken (↵)"}},
+    }}, {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All", "Read-only: long lines broken (↵)"}},
 };
 
 class TextosDeIdioma : public testing::TestWithParam<Idioma> {};

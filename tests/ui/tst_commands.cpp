@@ -729,6 +729,8 @@ void CommandsTest::keysDoOnlyWhatTheFocusedControlOffers_data()
     QTest::newRow("Alt and Shift with a letter type nothing in the result box")
         << QStringList{"menu mnuConvertir", "focus sConvertido", "alt O"} << "sConvertido" << "" << "" << "Procesado"
         << true;
+    QTest::newRow("Ctrl+Shift+Z redoes what Ctrl+Z undid")
+        << QStringList{"altgr @", "ctrl z", "ctrl Z"} << "sOriginal" << "@" << "" << "Pendiente procesar" << true;
     QTest::newRow("AltGr, which Windows sends as Ctrl and Alt, still types its character")
         << QStringList{"altgr @"} << "sOriginal" << "@" << "" << "Pendiente procesar" << true;
 }
@@ -766,6 +768,9 @@ void CommandsTest::keysDoOnlyWhatTheFocusedControlOffers()
         else if (que == QLatin1String("alt"))
             QTest::keyClick(enfocado, cual.front().toLatin1(),
                             cual.front().isUpper() ? Qt::AltModifier | Qt::ShiftModifier : Qt::AltModifier);
+        else if (que == QLatin1String("ctrl"))
+            QTest::keyClick(enfocado, cual.front().toLatin1(),
+                            cual.front().isUpper() ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
         else if (que == QLatin1String("altgr"))
             QTest::sendKeyEvent(QTest::Click, enfocado, Qt::Key_At, cual, Qt::ControlModifier | Qt::AltModifier);
     }

@@ -27,8 +27,10 @@ void Suelta(CuadroTexto *caja, const QString &texto)
     QCoreApplication::sendEvent(caja->viewport(), &entra);
     QDragMoveEvent mueve(punto, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(caja->viewport(), &mueve);
-    QDropEvent suelta(punto, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    // Offered as a move, as a drag from the other box is: taken as a copy.
+    QDropEvent suelta(punto, Qt::CopyAction | Qt::MoveAction, &datos, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(caja->viewport(), &suelta);
+    QCOMPARE(suelta.dropAction(), Qt::CopyAction);
 }
 
 }  // namespace
@@ -52,6 +54,8 @@ private slots:
     void resultBreaksShowAsLinesAndCopyExactly();
     void handEditedResultIsCopiedAsTheBoxHoldsIt_data();
     void handEditedResultIsCopiedAsTheBoxHoldsIt();
+    void selectionInABrokenLineCopiesTheExactText_data();
+    void selectionInABrokenLineCopiesTheExactText();
     void clipboardEqualsVelmoraConvertOutput_data();
     void clipboardEqualsVelmoraConvertOutput();
 
@@ -104,6 +108,14 @@ void LineBreaksTest::breaksEnteringTheSourceBoxBecomeCrLf_data()
         << "cmdPegayCopia" << saltos << "a\nb" << "a\r\nb" << "a<BR>\r\nb";
     QTest::newRow("Ctrl+V in the box turns LF into CR LF") << "Ctrl+V" << saltos << "x\ny" << "x\r\ny" << "x<BR>\r\ny";
     QTest::newRow("a drop turns LF and CR into CR LF") << "drop" << soloBR << "x\ny\r" << "x\r\ny\r\n" << "x<BR>y<BR>";
+    QTest::newRow("Ctrl+V of mixed breaks leaves a CR LF single")
+        << "Ctrl+V" << saltos << "x\r\ny\nz" << "x\r\ny\r\nz" << "x<BR>\r\ny<BR>\r\nz";
+    QTest::newRow("a drop of mixed breaks leaves a CR LF single")
+        << "drop" << saltos << "x\r\ny\nz" << "x\r\ny\r\nz" << "x<BR>\r\ny<BR>\r\nz";
+    const QString linea = QString::fromUtf8("añ<").repeated(66'667);  // 200,001 characters on one line
+    QTest::newRow("a 200,000-character line is pasted, converted and copied exactly")
+        << "cmdPegayCopia" << QStringList{"mnuEntidadesHtml"} << linea << linea
+        << QString::fromUtf8("a&ntilde;&lt;").repeated(66'667);
     QTest::newRow("a typed Return is CR LF") << "typed" << saltos << "a<Return>b" << "a\r\nb" << "a<BR>\r\nb";
     QTest::newRow("a typed Shift+Return is CR LF") << "typed" << saltos << "a<Shift+Return>b" << "a\r\nb" << "a<BR>\r\nb";
     QTest::newRow("without line processing a pasted break reaches the result as CR LF")
@@ -145,6 +157,7 @@ void LineBreaksTest::breaksEnteringTheSourceBoxBecomeCrLf()
         QTest::keyClicks(caja, partes[1]);
     }
     QCOMPARE(Texto(ventana.get(), "sOriginal"), enCaja);
+    QCOMPARE(caja->LineasPartidas(), enCaja.size() > qsizetype(LineasLargas::Limite));
 
     if (via != QLatin1String("cmdPegayCopia")) {
         Pulsa(Boton(ventana.get(), QStringLiteral("cmdConvertir")));
@@ -175,6 +188,9 @@ void LineBreaksTest::textSetByTheProgramIsKeptExactly()
         CuadroTexto *caja = Caja(ventana.get(), QLatin1String(nombre));
         QVERIFY(caja->setProperty("plainText", texto));
         QCOMPARE(Texto(ventana.get(), nombre), texto);
+        // Read back by a decoder other than the box's own.
+        if (texto.isValidUtf16())
+            QCOMPARE(QString::fromUtf8(caja->Bytes()), texto);
     }
 }
 
@@ -299,6 +315,35 @@ void LineBreaksTest::handEditedResultIsCopiedAsTheBoxHoldsIt()
 
     Pulsa(Boton(ventana.get(), QStringLiteral("cmdCopiar")));
     QCOMPARE(Portapapeles(), portapapeles);
+}
+
+void LineBreaksTest::selectionInABrokenLineCopiesTheExactText_data()
+{
+    QTest::addColumn<int>("desde");  // positions in what the box shows
+    QTest::addColumn<int>("hasta");
+    QTest::addColumn<int>("inicio");  // the characters expected
+    QTest::addColumn<int>("largo");
+
+    // Rows of 1,000 characters, 1,500 bytes, each but the last ending in a 4-byte mark.
+    QTest::newRow("across the first mark") << 1497 << 1510 << 998 << 6;
+    QTest::newRow("starting inside a mark") << 1501 << 1510 << 1000 << 4;
+    QTest::newRow("Select All") << 0 << -1 << 0 << 12'000;
+}
+
+void LineBreaksTest::selectionInABrokenLineCopiesTheExactText()
+{
+    QFETCH(int, desde);
+    QFETCH(int, hasta);
+    QFETCH(int, inicio);
+    QFETCH(int, largo);
+
+    const QString texto = QString::fromUtf8("añ").repeated(6'000);
+    CuadroTexto *caja = Caja(ventana.get(), QStringLiteral("sConvertido"));
+    caja->setPlainText(texto);
+    QVERIFY(caja->isReadOnly());
+    caja->SendScintilla(QsciScintillaBase::SCI_SETSEL, desde, hasta);
+    caja->SendScintilla(QsciScintillaBase::SCI_COPY);
+    QCOMPARE(Portapapeles(), texto.mid(inicio, largo));
 }
 
 void LineBreaksTest::clipboardEqualsVelmoraConvertOutput_data()
