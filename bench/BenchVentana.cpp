@@ -7,6 +7,7 @@
 
 #include "Corpus.h"
 #include "CuadroTexto.h"
+#include "Memoria.h"
 #include "frmConversor.h"
 
 #include <QAbstractButton>
@@ -290,6 +291,7 @@ BENCHMARK(LlenaYLeeCaja)
 int main(int argc, char **argv)
 {
     const auto inicio = std::chrono::steady_clock::now();
+    Memoria::ReutilizaBloques();
     QApplication aplicacion(argc, argv);
     frmConversor principal;
     principal.show();

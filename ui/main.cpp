@@ -1,3 +1,4 @@
+#include "Memoria.h"
 #include "frmConversor.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    Memoria::ReutilizaBloques();
     QApplication aplicacion(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/convertir.gif")));
     frmConversor ventana;
