@@ -1,9 +1,10 @@
 #include "Memoria.h"
 
+#include <climits>
+#include <cstdlib>
+
 #ifdef __GLIBC__
 #include <malloc.h>
-
-#include <climits>
 #endif
 
 namespace Memoria {
