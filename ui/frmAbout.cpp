@@ -6,10 +6,14 @@
 #include "Version.h"
 #include "frmConversor.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QUrl>
 
 namespace {
 
@@ -24,6 +28,16 @@ QLabel *Etiqueta(QWidget *padre, const char *nombre, QRect lugar, double puntos 
     letra.setBold(negrita);
     etiqueta->setFont(letra);
     return etiqueta;
+}
+
+// The licence text shipped with the program; run from its build folder, where
+// none is, the published one.
+QString Licencia()
+{
+    const QString ruta = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" VELMORA_LICENCIA));
+    if (QFileInfo(ruta).isFile())
+        return QString::fromLatin1(QUrl::fromLocalFile(ruta).toEncoded());
+    return QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html");
 }
 
 }  // namespace
@@ -78,6 +92,9 @@ frmAbout::frmAbout()
     Line1[0] = Linea(this, "Line1_0", Qt::white, Twips::Rectangulo(120, 1815, 5669 - 120, 30));
     lblVersion = Etiqueta(this, "lblVersion", Twips::Rectangulo(2520, 840, 2205, 225), 9.75);
     lblDisclaimer = Etiqueta(this, "lblDisclaimer", Twips::Rectangulo(240, 2040, 3870, 465));
+    lblDisclaimer->setTextFormat(Qt::RichText);
+    lblDisclaimer->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(lblDisclaimer, &QLabel::linkActivated, this, [](const QString &url) { frmConversor::HyperJump(url); });
 
     setTabOrder(cmdOK, picIcon);
     lblURL->installEventFilter(this);
@@ -93,7 +110,9 @@ void frmAbout::Form_Load()
                             .arg(VELMORA_VERSION_MENOR)
                             .arg(VELMORA_VERSION_REVISION));
     lblTitle->setText(QStringLiteral(VELMORA_TITULO));
-    lblDisclaimer->setText(QStringLiteral("© 2026 Los autores de Velmora.\r\nReservados todos los derechos."));
+    lblDisclaimer->setText(QStringLiteral("© 2026 Los autores de Velmora.<br>Libre y sin garantía: "
+                                          "<a href=\"%1\">GPL-3.0-or-later</a>.")
+                               .arg(Licencia().toHtmlEscaped()));
     lblURL->setText(QStringLiteral(VELMORA_WEB "/velmora/").mid(7));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// The About box: title, version, description, a notice and two links. It has
+// The About box: title, version, description, a notice with a link to the
+// licence text, and two links to the web. It has
 // no owner and does not block the main window; there is at most one.
 
 #include <QDialog>

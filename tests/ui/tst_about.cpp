@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTextDocumentFragment>
 #include <QUrl>
 
 #include <functional>
@@ -42,7 +43,11 @@ QString TextoDe(const QWidget *acerca, const QString &control)
         return acerca->windowTitle();
     if (auto *boton = acerca->findChild<QPushButton *>(control))
         return boton->text();
-    return Control<QLabel>(acerca, control)->text();
+    // As shown: the notice is rich text, for its link.
+    const QLabel *etiqueta = Control<QLabel>(acerca, control);
+    if (etiqueta->textFormat() == Qt::RichText)
+        return QTextDocumentFragment::fromHtml(etiqueta->text()).toPlainText();
+    return etiqueta->text();
 }
 
 const QStringList TextosAcerca{"", "lblTitle", "lblVersion", "lblDescription", "lblURL", "lblDisclaimer", "cmdOK"};
@@ -75,6 +80,8 @@ private slots:
     void keysAndButtonsCloseTheBox();
     void clicksOpenTheirPages_data();
     void clicksOpenTheirPages();
+    void licenceLinkOpensTheLicenceText_data();
+    void licenceLinkOpensTheLicenceText();
     void onlineHelpOpensTheInstructionsInEveryLanguage_data();
     void onlineHelpOpensTheInstructionsInEveryLanguage();
     void programEndsOnlyWhenBothWindowsHaveClosed_data();
@@ -90,12 +97,14 @@ private:
 void AboutTest::initTestCase()
 {
     CallaPlataforma();
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "AbreUrl");
+    for (const QString esquema : {"http", "https", "file"})
+        QDesktopServices::setUrlHandler(esquema, this, "AbreUrl");
 }
 
 void AboutTest::cleanupTestCase()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    for (const QString esquema : {"http", "https", "file"})
+        QDesktopServices::unsetUrlHandler(esquema);
 }
 
 void AboutTest::init()
@@ -135,6 +144,8 @@ void AboutTest::aboutBoxShowsItsTexts_data()
     QTest::newRow("the description names both directions") << "lblDescription" << "Conversor Texto <-> HTML";
     QTest::newRow("the address is the program's page") << "lblURL" << QUrl(Web).host() + "/velmora/";
     QTest::newRow("the one button reads Aceptar") << "cmdOK" << "Aceptar";
+    QTest::newRow("the notice says free, without warranty, under GPL-3.0-or-later")
+        << "lblDisclaimer" << "© 2026 Los autores de Velmora.\nLibre y sin garantía: GPL-3.0-or-later.";
 }
 
 void AboutTest::aboutBoxShowsItsTexts()
@@ -157,7 +168,7 @@ void AboutTest::noticeTakesTwoLines()
     QWidget *acerca = AbreAcerca();
     QVERIFY(acerca);
     const QLabel *aviso = Control<QLabel>(acerca, QStringLiteral("lblDisclaimer"));
-    const QStringList lineas = aviso->text().split(QRegularExpression(QStringLiteral("\r\n|\n")));
+    const QStringList lineas = TextoDe(acerca, QStringLiteral("lblDisclaimer")).split(QRegularExpression(QStringLiteral("\r\n|\n")));
     QCOMPARE(lineas.size(), 2);
     QVERIFY(!lineas[0].trimmed().isEmpty() && !lineas[1].trimmed().isEmpty());
     QVERIFY(lineas[0].contains(QLatin1String("Velmora")));
@@ -288,16 +299,18 @@ void AboutTest::clicksOpenTheirPages_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<Qt::MouseButton>("boton");
     QTest::addColumn<QStringList>("abiertas");
+    QTest::addColumn<QPoint>("donde");  // null for the middle
 
     QTest::newRow("the address opens the program's page")
-        << "lblURL" << Qt::LeftButton << QStringList{Web + "/velmora/"};
-    QTest::newRow("the large picture opens the home page") << "Picture1" << Qt::LeftButton << QStringList{Web + "/"};
-    QTest::newRow("the small picture opens nothing") << "picIcon" << Qt::LeftButton << QStringList{};
-    QTest::newRow("the title opens nothing") << "lblTitle" << Qt::LeftButton << QStringList{};
-    QTest::newRow("the version opens nothing") << "lblVersion" << Qt::LeftButton << QStringList{};
-    QTest::newRow("the description opens nothing") << "lblDescription" << Qt::LeftButton << QStringList{};
-    QTest::newRow("the notice opens nothing") << "lblDisclaimer" << Qt::LeftButton << QStringList{};
-    QTest::newRow("a right click on the address opens nothing") << "lblURL" << Qt::RightButton << QStringList{};
+        << "lblURL" << Qt::LeftButton << QStringList{Web + "/velmora/"} << QPoint();
+    QTest::newRow("the large picture opens the home page") << "Picture1" << Qt::LeftButton << QStringList{Web + "/"} << QPoint();
+    QTest::newRow("the small picture opens nothing") << "picIcon" << Qt::LeftButton << QStringList{} << QPoint();
+    QTest::newRow("the title opens nothing") << "lblTitle" << Qt::LeftButton << QStringList{} << QPoint();
+    QTest::newRow("the version opens nothing") << "lblVersion" << Qt::LeftButton << QStringList{} << QPoint();
+    QTest::newRow("the description opens nothing") << "lblDescription" << Qt::LeftButton << QStringList{} << QPoint();
+    QTest::newRow("the notice's first line opens nothing")
+        << "lblDisclaimer" << Qt::LeftButton << QStringList{} << QPoint(10, 4);
+    QTest::newRow("a right click on the address opens nothing") << "lblURL" << Qt::RightButton << QStringList{} << QPoint();
 }
 
 void AboutTest::clicksOpenTheirPages()
@@ -305,14 +318,50 @@ void AboutTest::clicksOpenTheirPages()
     QFETCH(QString, control);
     QFETCH(Qt::MouseButton, boton);
     QFETCH(QStringList, abiertas);
+    QFETCH(QPoint, donde);
 
     QWidget *acerca = AbreAcerca();
     QVERIFY(acerca);
     CierraAvisos avisos;
-    QTest::mouseClick(Control<QWidget>(acerca, control), boton);
+    QTest::mouseClick(Control<QWidget>(acerca, control), boton, {}, donde);
     QCOMPARE(urls, abiertas);
     QCOMPARE(avisos.Textos(), QStringList());
     QVERIFY(acerca->isVisible());  // a link leaves the box open
+}
+
+void AboutTest::licenceLinkOpensTheLicenceText_data()
+{
+    QTest::addColumn<bool>("instalada");
+    QTest::newRow("the licence installed with the program") << true;
+    QTest::newRow("the published licence where none is installed") << false;
+}
+
+void AboutTest::licenceLinkOpensTheLicenceText()
+{
+    QFETCH(bool, instalada);
+
+    // Where the install puts it, from the program's folder.
+    const QString ruta = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/" VELMORA_LICENCIA));
+    QFile licencia(ruta);
+    if (instalada) {
+        QVERIFY(QDir().mkpath(QFileInfo(ruta).path()));
+        QVERIFY(licencia.open(QIODevice::WriteOnly));
+        licencia.close();
+    }
+    QWidget *acerca = AbreAcerca();
+    if (instalada)
+        licencia.remove();
+    QVERIFY(acerca);
+    QVERIFY(QTest::qWaitForWindowActive(acerca));
+
+    // From the button, Tab reaches the notice, Tab again its link, and Return follows it.
+    QTest::keyClick(acerca->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(acerca->focusWidget(), Control<QWidget>(acerca, QStringLiteral("lblDisclaimer")));
+    QTest::keyClick(acerca->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(acerca->focusWidget(), Qt::Key_Return);
+    QCOMPARE(urls, QStringList{instalada ? QUrl::fromLocalFile(ruta).toString()
+                                         : QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")});
+    QVERIFY(acerca->isVisible());
 }
 
 void AboutTest::onlineHelpOpensTheInstructionsInEveryLanguage_data()
