@@ -22,7 +22,7 @@ esac
 paquetes=(g++ cmake ninja-build pkg-config qt6-base-dev libqscintilla2-qt6-dev libgl-dev)
 [ "$accion" = test ] && paquetes+=(libgtest-dev libbenchmark-dev clang
     g++-mingw-w64-x86-64-posix googletest wine wine64 desktop-file-utils appstream groff-base
-    g++-aarch64-linux-gnu qemu-user)
+    g++-aarch64-linux-gnu qemu-user xvfb xauth x11-utils xclip openbox dpkg-dev file lintian)
 
 instala() {
     local faltan=()
@@ -105,7 +105,10 @@ windows() { # log
 registros=$(mktemp -d)
 fuzz
 windows "$registros/windows"
-compila build-asan -DVELMORA_SANITIZE=ON -DVELMORA_TESTS=ON -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+# The instrumented build in the system layout, so its tests also cover the settings file in
+# the user's folder and the Debian package; the normal build makes the portable folder.
+compila build-asan -DVELMORA_SANITIZE=ON -DVELMORA_TESTS=ON -DVELMORA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug \
+    -DVELMORA_PORTABLE=OFF
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 prueba build-asan "$registros/asan"
 compila build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=ON -DVELMORA_BENCH=ON
