@@ -1,12 +1,15 @@
 #include "Archivos.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <csignal>
 #include <cstdlib>
@@ -18,16 +21,27 @@
 namespace VelmoraConvert {
 namespace {
 
-constexpr std::size_t Bloque = std::size_t(1) << 17;  // bytes copied at a time
+constexpr std::size_t Bloque = std::size_t(1) << 20;  // bytes copied at a time by hand
+constexpr std::size_t Tramo = std::size_t(1) << 30;   // bytes the kernel is asked to copy at a time
 constexpr std::array<int, 3> Senales{SIGINT, SIGTERM, SIGHUP};
 
 [[noreturn]] void Falla(const std::string &nombre) { throw FalloDeArchivo(nombre + ": " + std::strerror(errno)); }
+
+// A descriptor that its owner left non-blocking (a pipe shared with another
+// program) is waited on rather than given up.
+void EsperaSitio(int fd)
+{
+    pollfd sitio{fd, POLLOUT, 0};
+    (void)::poll(&sitio, 1, -1);
+}
 
 void EscribeTodo(int fd, std::string_view bytes, const std::string &nombre)
 {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno != EINTR)
+        if (n < 0 && errno == EAGAIN)
+            EsperaSitio(fd);
+        else if (n < 0 && errno != EINTR)
             Falla(nombre);
         bytes.remove_prefix(std::size_t(std::max<ssize_t>(n, 0)));
     }
@@ -46,7 +60,8 @@ extern "C" void BorraTemporal(int senal)
 }
 
 // Keeps the three signals out while a named file is made, renamed or removed,
-// so the handler never sees it half registered.
+// so the handler never sees it half registered, and while a file is rewritten
+// in place, so that it is never left half old, half new.
 class Bloqueo {
 public:
     Bloqueo()
@@ -106,6 +121,23 @@ std::string CarpetaDe(const std::string &ruta)
     return carpeta.empty() ? "." : carpeta;
 }
 
+// In a sticky folder that anyone may write to (/tmp), a link is followed and a
+// file replaced only when it belongs to the user or to the folder's owner:
+// what Linux does with fs.protected_symlinks and fs.protected_regular on, done
+// whatever they say, so that no one can plant a name there for the user's
+// output to land in.
+void CompruebaCarpeta(const std::string &ruta, uid_t dueno, const std::string &destino)
+{
+    struct stat carpeta {};
+    if (::stat(CarpetaDe(ruta).c_str(), &carpeta) != 0)
+        Falla(destino);
+    const bool abierta = (carpeta.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    if (abierta && dueno != ::geteuid() && dueno != carpeta.st_uid) {
+        errno = EACCES;
+        Falla(destino);
+    }
+}
+
 // The file a destination names, symbolic links followed; for a file still to
 // be made (even at the end of a dangling link), its folder's real path.
 std::string RutaReal(const std::string &destino)
@@ -125,6 +157,7 @@ std::string RutaReal(const std::string &destino)
         }
         if (!S_ISLNK(datos.st_mode))
             return Absoluta(ruta, destino);
+        CompruebaCarpeta(ruta, datos.st_uid, destino);
         std::string enlace(PATH_MAX, '\0');
         const ssize_t largo = ::readlink(ruta.c_str(), enlace.data(), enlace.size());
         if (largo < 0)
@@ -140,10 +173,34 @@ bool SinArchivosTemporales(int error) { return error == EOPNOTSUPP || error == E
 
 std::string EnProc(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
 
+// The descriptor that /dev/stdout, /dev/stderr, /dev/stdin, /dev/fd/N or
+// /proc/self/fd/N stands for, or -1 for any other name.
+int DescriptorNombrado(std::string_view nombre)
+{
+    const std::array<std::string_view, 3> estandar{"/dev/stdin", "/dev/stdout", "/dev/stderr"};
+    if (const auto i = std::find(estandar.begin(), estandar.end(), nombre); i != estandar.end())
+        return int(i - estandar.begin());
+    for (const std::string_view carpeta : {"/dev/fd/", "/proc/self/fd/", "/proc/thread-self/fd/"}) {
+        if (!nombre.starts_with(carpeta))
+            continue;
+        const std::string_view cifras = nombre.substr(carpeta.size());
+        int fd = -1;
+        const auto [fin, error] = std::from_chars(cifras.data(), cifras.data() + cifras.size(), fd);
+        return error == std::errc() && fin == cifras.data() + cifras.size() ? std::max(fd, -1) : -1;
+    }
+    return -1;
+}
+
 // An unnamed file in the folder, where the system can make one and link it
 // into place later through /proc; -1 with errno set otherwise.
 int CreaAnonimo(const std::string &carpeta)
 {
+#ifdef VELMORA_SIN_O_TMPFILE
+    // The test build of the named-file path: no system file of this kind.
+    (void)carpeta;
+    errno = EOPNOTSUPP;
+    return -1;
+#else
     const int fd = ::open(carpeta.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     if (fd >= 0 && ::access(EnProc(fd).c_str(), F_OK) != 0) {
         ::close(fd);
@@ -151,6 +208,15 @@ int CreaAnonimo(const std::string &carpeta)
         return -1;
     }
     return fd;
+#endif
+}
+
+// Errors by which a kernel copy says it cannot serve this pair of descriptors
+// (another filesystem, a pipe, an append-only file): the next way is tried.
+bool SinCopiaDelNucleo(int error)
+{
+    return error == EXDEV || error == EINVAL || error == EOPNOTSUPP || error == ENOSYS || error == EBADF ||
+           error == ESPIPE;
 }
 
 // The spool for a destination that is written at the end: in $TMPDIR, or
@@ -187,6 +253,9 @@ void PreparaFlujosEstandar()
         if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF)
             ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
     }
+    // Past the file size limit a write fails (EFBIG) and is reported, rather
+    // than the signal ending the program in the middle of a file.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 std::vector<std::string> Argumentos(int argc, char **argv) { return {argv + std::min(argc, 1), argv + argc}; }
@@ -236,6 +305,18 @@ Salida::Salida(const std::string &destino) : destino_(destino)
             spool_ = CreaSpool(nombreSpool_);
             return;
         }
+        // Written through the descriptor, as `cat > /dev/stdout` does: an
+        // append stays an append, and a pipe is a pipe.
+        if (const int fd = DescriptorNombrado(destino); fd >= 0) {
+            const int modo = ::fcntl(fd, F_GETFL);
+            if (modo >= 0 && (modo & O_ACCMODE) == O_RDONLY)
+                errno = EBADF;  // as a write to it would fail, but before any work
+            if (modo < 0 || (modo & O_ACCMODE) == O_RDONLY ||
+                (directo_ = ::fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1)) < 0)
+                Falla(destino_);
+            spool_ = CreaSpool(nombreSpool_);
+            return;
+        }
         real_ = RutaReal(destino);
         struct stat datos {};
         nuevo_ = ::stat(real_.c_str(), &datos) != 0;
@@ -252,6 +333,8 @@ Salida::Salida(const std::string &destino) : destino_(destino)
             spool_ = CreaSpool(nombreSpool_);
             return;
         }
+        if (!nuevo_)
+            CompruebaCarpeta(real_, datos.st_uid, destino_);
         // As the shell would judge it: the file's own rights, not the folder's.
         if (!nuevo_ && ::faccessat(AT_FDCWD, real_.c_str(), W_OK, AT_EACCESS) != 0)
             Falla(destino_);
@@ -303,7 +386,7 @@ void Salida::PreparaReemplazo(const struct stat &datos)
         directo_ = ::open(real_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (directo_ < 0)
             Falla(destino_);
-        truncar_ = true;
+        enSuSitio_ = true;
         spool_ = CreaSpool(nombreSpool_);
         return;
     }
@@ -317,12 +400,15 @@ void Salida::Escribe(std::string_view bytes) { EscribeTodo(spool_, bytes, nombre
 
 void Salida::Confirma()
 {
+    if (enSuSitio_) {
+        Reescribe();
+        return;
+    }
     if (directo_ >= 0) {
-        if (truncar_ && ::ftruncate(directo_, 0) != 0)
-            Falla(destino_);
-        Vuelca(directo_);
-        if (truncar_ && ::fsync(directo_) != 0)
-            Falla(destino_);
+        const off_t largo = ::lseek(spool_, 0, SEEK_END);
+        if (largo < 0)
+            Falla(nombreSpool_);
+        Vuelca(directo_, 0, largo);
         if (directo_ > STDERR_FILENO && ::close(std::exchange(directo_, -1)) != 0)
             Falla(destino_);
         return;
@@ -342,22 +428,76 @@ void Salida::Confirma()
         Falla(destino_);
 }
 
-void Salida::Vuelca(int destino)
+// Without a folder to make a new file in, nothing can replace the file in one
+// step. What it grows by is written first, past its old end, so that a full
+// disk fails while the old content is whole and can be cut back to; then the
+// rest is written over it. The three signals wait until the file is whole;
+// only SIGKILL or a power cut can leave it half old, half new.
+void Salida::Reescribe()
 {
-    if (::lseek(spool_, 0, SEEK_SET) != 0)
+    const Bloqueo bloqueo;
+    struct stat datos {};
+    const off_t nuevo = ::lseek(spool_, 0, SEEK_END);
+    if (nuevo < 0)
         Falla(nombreSpool_);
-    std::string bloque(Bloque, '\0');
-    for (;;) {
-        const ssize_t n = ::read(spool_, bloque.data(), bloque.size());
-        if (n == 0)
-            return;
-        if (n < 0 && errno != EINTR)
-            Falla(nombreSpool_);
-        if (n > 0)
-            EscribeTodo(destino, {bloque.data(), std::size_t(n)}, destino_);
+    if (::fstat(directo_, &datos) != 0)
+        Falla(destino_);
+    const off_t viejo = datos.st_size;
+    if (nuevo > viejo) {
+        try {
+            if (::lseek(directo_, viejo, SEEK_SET) != viejo)
+                Falla(destino_);
+            Vuelca(directo_, viejo, nuevo);
+        } catch (...) {
+            (void)::ftruncate(directo_, viejo);
+            throw;
+        }
     }
+    if (::lseek(directo_, 0, SEEK_SET) != 0)
+        Falla(destino_);
+    Vuelca(directo_, 0, std::min(viejo, nuevo));
+    if ((nuevo < viejo && ::ftruncate(directo_, nuevo) != 0) || ::fsync(directo_) != 0 ||
+        ::close(std::exchange(directo_, -1)) != 0)
+        Falla(destino_);
 }
 
+// The spool's bytes [desde, hasta) onto `hacia` at its own position: copied
+// by the kernel where it can (copy_file_range between files, sendfile to a
+// pipe or anything else), by read and write where it cannot.
+void Salida::Vuelca(int hacia, off_t desde, off_t hasta)
+{
+    enum { Rango, Envio, AMano } modo = Rango;
+    std::string bloque;
+    while (desde < hasta) {
+        const std::size_t pedido = std::size_t(std::min<off_t>(hasta - desde, off_t(Tramo)));
+        ssize_t n = 0;
+        if (modo == Rango) {
+            n = ::copy_file_range(spool_, &desde, hacia, nullptr, pedido, 0);
+        } else if (modo == Envio) {
+            n = ::sendfile(hacia, spool_, &desde, pedido);
+        } else {
+            bloque.resize(Bloque);
+            n = ::pread(spool_, bloque.data(), std::min(pedido, bloque.size()), desde);
+            if (n == 0)
+                errno = EIO;  // the spool is shorter than it was
+            if (n <= 0 && errno != EINTR)
+                Falla(nombreSpool_);
+            if (n > 0) {
+                EscribeTodo(hacia, {bloque.data(), std::size_t(n)}, destino_);
+                desde += n;
+            }
+            continue;
+        }
+        if (n > 0 || (n < 0 && errno == EINTR))
+            continue;
+        if (n < 0 && errno == EAGAIN)
+            EsperaSitio(hacia);
+        else if (n == 0 || SinCopiaDelNucleo(errno))
+            modo = modo == Rango ? Envio : AMano;
+        else
+            Falla(destino_);
+    }
+}
 // A new file is linked straight into place. An existing one is replaced
 // through a name of its own, renamed over it.
 void Salida::Enlaza()

@@ -29,7 +29,8 @@ std::string NombreVisible(const std::string &nombre);
 
 // Makes the standard streams safe for bytes: on POSIX a closed one is
 // replaced by one that fails every use, so that no file the program opens
-// can take its number; on Windows they are put in binary mode.
+// can take its number, and a write past the file size limit fails rather
+// than ending the program; on Windows they are put in binary mode.
 void PreparaFlujosEstandar();
 
 // The arguments after the program's name, in UTF-8. On Windows they are
@@ -63,12 +64,15 @@ private:
 #endif
 };
 
-// Where the result goes. "-" is standard output. A regular file, or a
-// symbolic link to one, is replaced at its real location by a file with its
-// permission bits; when no file can be made in its folder but the file
-// itself is writable, it is rewritten in place. Anything else (a device, a
-// FIFO) is opened and written to, never replaced. A destination the user
-// could not open for writing is refused at once.
+// Where the result goes. "-" is standard output; /dev/stdout, /dev/stderr,
+// /dev/fd/N and /proc/self/fd/N are written through that descriptor, at the
+// end, as standard output is. A regular file, or a symbolic link to one, is
+// replaced at its real location by a file with its permission bits; when no
+// file can be made in its folder but the file itself is writable, it is
+// rewritten in place, its new size taken before its old content is touched.
+// Anything else (a device, a FIFO) is opened and written to, never replaced.
+// A destination the user could not open for writing is refused at once, and
+// so is a link or a file of another user in a sticky folder such as /tmp.
 class Salida {
 public:
     explicit Salida(const std::string &destino);
@@ -94,7 +98,8 @@ private:
     void *directo_;            // the destination itself, written at the end
 #else
     void PreparaReemplazo(const struct stat &datos);
-    void Vuelca(int destino);
+    void Reescribe();
+    void Vuelca(int hacia, off_t desde, off_t hasta);
     void Enlaza();
     void Descarta();
 
@@ -104,7 +109,7 @@ private:
     std::string nombreSpool_;  // for messages
     int spool_ = -1;
     int directo_ = -1;       // the destination itself, written at the end
-    bool truncar_ = false;   // directo_ is a regular file rewritten in place
+    bool enSuSitio_ = false; // directo_ is a regular file rewritten in place
     bool anonimo_ = false;   // spool_ is an unnamed file in real_'s folder
     bool nuevo_ = false;     // real_ did not exist
 #endif

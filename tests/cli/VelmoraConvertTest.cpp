@@ -148,6 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Caso{"lf_reaches_the_engine_as_cr_lf", {}, "a\nb", "a\r\nb"},
                     Caso{"lone_cr_becomes_cr_lf", {}, "a\rb", "a\r\nb"},
                     Caso{"lf_cr_is_two_breaks", {}, "a\n\rb", "a\r\n\r\nb"},
+                    Caso{"cr_cr_keeps_the_blank_line", {}, "a\r\rb", "a\r\n\r\nb"},
                     Caso{"every_kind_of_break_gets_a_tag", {"--line-breaks"}, "a\nb\rc\r\nd", "a<BR>\r\nb<BR>\r\nc<BR>\r\nd"},
                     Caso{"exact_lone_lf_is_removed", {"--exact", "--line-breaks"}, "a\nb\r\n", "ab<BR>\r\n"},
                     Caso{"lf_output", {"--lf", "--line-breaks"}, "a\r\nb\n", "a<BR>\nb<BR>\n"},
@@ -301,16 +302,15 @@ struct Escena {
 };
 class Escenas : public testing::TestWithParam<Escena> {};
 
-TEST_P(Escenas, ShellSeesTheExpectedFilesAndStatus)
+void Representa(const Escena &e, const std::string &programa, const std::string &carpetaEscena)
 {
-    const Escena &e = GetParam();
     const bool root = ::geteuid() == 0;
     if (e.Usuario == Quien::Root && !root)
         GTEST_SKIP() << "needs root (mknod, chown)";
-    const fs::path carpeta = Carpeta() / e.Nombre, guion = Carpeta() / (std::string(e.Nombre) + ".sh");
+    const fs::path carpeta = Carpeta() / carpetaEscena, guion = Carpeta() / (carpetaEscena + ".sh");
     fs::create_directory(carpeta);
     Escribe(guion, e.Guion);
-    std::string orden = "cd '" + carpeta.string() + "' && VC='" VELMORA_CONVERT "' ";
+    std::string orden = "cd '" + carpeta.string() + "' && VC='" + programa + "' ";
     if (e.Usuario == Quien::SinPrivilegios && root) {
         fs::permissions(Carpeta(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
         fs::permissions(guion, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -324,6 +324,8 @@ TEST_P(Escenas, ShellSeesTheExpectedFilesAndStatus)
         GTEST_SKIP() << salida;
     EXPECT_EQ(salida, e.Esperado) << e.Guion << '\n' << Lee(guion.string() + ".err");
 }
+
+TEST_P(Escenas, ShellSeesTheExpectedFilesAndStatus) { Representa(GetParam(), VELMORA_CONVERT, GetParam().Nombre); }
 
 // Each input is read once, whatever it is.
 INSTANTIATE_TEST_SUITE_P(
@@ -346,9 +348,7 @@ cat big.txt bad.txt | "$VC" > out.txt 2> err; echo "rc=$? $(wc -c < out.txt)"; c
 
 // -o replaces only regular files, at their real location, and only when the
 // user may write them; -o - is standard output.
-INSTANTIATE_TEST_SUITE_P(
-    Destinos, Escenas,
-    testing::Values(
+const Escena Destinos[] = {
         Escena{"device_is_written_not_replaced", Quien::Root,
                R"sh(mknod nul c 1 3; printf x | "$VC" -o nul; echo "rc=$? $(stat -c %F nul)")sh",
                "rc=0 character special file\n"},
@@ -395,13 +395,24 @@ printf y | TMPDIR="$PWD/missing" "$VC"; echo " rc=$?")sh",
                R"sh(d=$(mktemp -d /dev/shm/velmora-convert-XXXXXX) || { echo SKIP no /dev/shm; exit; }
 [ "$(stat -c %d "$d")" != "$(stat -c %d .)" ] || { rm -r "$d"; echo SKIP same filesystem; exit; }
 printf x | TMPDIR="$PWD" "$VC" -o "$d/out.txt"; echo "rc=$? $(cat "$d/out.txt")"; ls -A "$d"; rm -r "$d")sh",
-               "rc=0 x\nout.txt\n"}),
-    PorNombre);
+               "rc=0 x\nout.txt\n"},
+        Escena{"link_or_file_of_another_user_in_a_sticky_folder_is_refused", Quien::Root,
+               R"sh(mkdir -m 1777 t; echo secret > mine.txt; echo theirs > t/file; ln -s "$PWD/mine.txt" t/planted
+ln -s "$PWD/made.txt" t/dangling; chown -h 65534:65534 t/file t/planted t/dangling; ln -s "$PWD/own.txt" t/own
+for o in t/planted t/dangling t/file t/own; do printf x | "$VC" -o $o 2>&1; echo " rc=$?"; done
+echo "$(cat mine.txt t/file own.txt)"; ls)sh",
+               "velmora-convert: t/planted: Permission denied\n rc=1\nvelmora-convert: t/dangling: Permission denied\n rc=1\n"
+               "velmora-convert: t/file: Permission denied\n rc=1\n rc=0\nsecret\ntheirs\nx\nmine.txt\nown.txt\nt\n"},
+        Escena{"descriptor_names_write_through_their_descriptor", Quien::Cualquiera,
+               R"sh(echo old > log; printf a | "$VC" -o /dev/stdout >> log; printf b | "$VC" -o /dev/stderr 2>> log
+printf c | "$VC" -o /dev/fd/3 3>> log; printf d | "$VC" -o /proc/self/fd/1 | cat >> log
+printf e > e.txt; "$VC" e.txt -o >(cat >> log); wait $!; printf f | "$VC" -o /dev/fd/9 2>&1; echo " rc=$?"; cat log)sh",
+               "velmora-convert: /dev/fd/9: Bad file descriptor\n rc=1\nold\nabcde"},
+};
+INSTANTIATE_TEST_SUITE_P(Destinos, Escenas, testing::ValuesIn(Destinos), PorNombre);
 
 // Every write is checked; an interrupted -o leaves the old file and nothing else.
-INSTANTIATE_TEST_SUITE_P(
-    Fallos, Escenas,
-    testing::Values(
+const Escena Fallos[] = {
         Escena{"help_into_a_full_device_fails", Quien::Cualquiera,
                R"sh("$VC" --help > /dev/full 2> err; echo "rc=$?"; cat err)sh",
                "rc=1\nvelmora-convert: (standard output): No space left on device\n"},
@@ -426,8 +437,31 @@ head -c 1000000 /dev/zero | tr '\0' a >&3; kill -INT $pid; wait $pid; echo "rc=$
         Escena{"sigkill_during_output_leaves_nothing", Quien::Cualquiera,
                R"sh(set -m; echo old > out.txt; mkfifo in; "$VC" -o out.txt < in & pid=$!; exec 3> in
 head -c 1000000 /dev/zero | tr '\0' a >&3; kill -KILL $pid; wait $pid; echo "rc=$?"; ls -A; cat out.txt)sh",
-               "rc=137\nin\nout.txt\nold\n"}),
-    PorNombre);
+               "rc=137\nin\nout.txt\nold\n"},
+        Escena{"full_disk_during_an_in_place_rewrite_keeps_the_old_file", Quien::Root,
+               R"sh(d=$(mktemp -d); chmod 755 "$d"; mount -t tmpfs -o size=2m velmora "$d" || { rmdir "$d"; echo SKIP no tmpfs; exit; }
+head -c 1500000 /dev/zero | tr '\0' a > "$d/f"; chown 65534 "$d/f"; chmod 555 "$d"
+vc() { head -c $1 /dev/zero | tr '\0' '<' | setpriv --reuid=65534 --regid=65534 --clear-groups "$VC" --reserved -o "$d/f"; }
+vc 1000000 2> err; echo "rc=$? $(wc -c < "$d/f") $(tr -d a < "$d/f" | wc -c)"; sed 's/.*: //' err
+vc 100000; echo "rc=$? $(wc -c < "$d/f")"; vc 400000; echo "rc=$? $(wc -c < "$d/f") $(sed 's/&lt;//g' "$d/f" | wc -c)"
+ls -A "$d"; umount "$d"; rmdir "$d")sh",
+               "rc=1 1500000 0\nNo space left on device\nrc=0 400000\nrc=0 1600000 0\nf\n"},
+};
+INSTANTIATE_TEST_SUITE_P(Fallos, Escenas, testing::ValuesIn(Fallos), PorNombre);
+
+#ifdef VELMORA_CONVERT_SIN_TMPFILE
+// The same scenes where the system makes no unnamed files: the spool has a
+// name beside the destination until it is renamed, and a signal removes it.
+class EscenasSinTmpfile : public Escenas {};
+TEST_P(EscenasSinTmpfile, NamedTemporaryFilesLeaveTheSame)
+{
+    if (GetParam().Nombre == std::string_view("sigkill_during_output_leaves_nothing"))
+        GTEST_SKIP() << "a named file outlives SIGKILL: only an unnamed one does not";
+    Representa(GetParam(), VELMORA_CONVERT_SIN_TMPFILE, "sin_tmpfile_" + std::string(GetParam().Nombre));
+}
+INSTANTIATE_TEST_SUITE_P(Destinos, EscenasSinTmpfile, testing::ValuesIn(Destinos), PorNombre);
+INSTANTIATE_TEST_SUITE_P(Fallos, EscenasSinTmpfile, testing::ValuesIn(Fallos), PorNombre);
+#endif
 
 struct Uso {
     const char *Nombre;
