@@ -371,32 +371,66 @@ QByteArray CuadroTexto::fromMimeData(const QMimeData *source, bool &rectangular)
     return ConCRLF(QsciScintilla::fromMimeData(source, rectangular));
 }
 
-// A copied or dragged selection: the exact characters it covers, lone
-// surrogates included, without the marks of broken lines.
-QMimeData *CuadroTexto::toMimeData(const QByteArray &text, bool rectangular) const
+// A copied or dragged selection: the exact characters it covers, NUL and
+// lone surrogates included, without the marks of broken lines. Read from the
+// text itself rather than from the editor's copy, which stops at a NUL.
+QMimeData *CuadroTexto::toMimeData(const QByteArray &, bool rectangular) const
 {
-    QByteArray bytes = text;
-    if (LineasPartidas()) {
-        std::vector<std::pair<std::size_t, std::size_t>> tramos;
-        const long n = SendScintilla(SCI_GETSELECTIONS);
-        for (long i = 0; i < n; ++i)
-            tramos.emplace_back(vista_.Exacta(std::size_t(SendScintilla(SCI_GETSELECTIONNSTART, i))),
-                                vista_.Exacta(std::size_t(SendScintilla(SCI_GETSELECTIONNEND, i))));
-        std::sort(tramos.begin(), tramos.end());
-        bytes.clear();
-        for (const auto &[desde, hasta] : tramos) {
-            bytes.append(exacto_.data() + desde, qsizetype(hasta - desde));
-            if (rectangular)
-                bytes.append("\r\n");
+    std::vector<std::pair<std::size_t, std::size_t>> tramos;
+    const long n = SendScintilla(SCI_GETSELECTIONS);
+    for (long i = 0; i < n; ++i)
+        tramos.emplace_back(std::size_t(SendScintilla(SCI_GETSELECTIONNSTART, i)),
+                            std::size_t(SendScintilla(SCI_GETSELECTIONNEND, i)));
+    std::sort(tramos.begin(), tramos.end());
+    QByteArray bytes;
+    for (const auto &[desde, hasta] : tramos) {
+        if (LineasPartidas()) {
+            const std::size_t inicio = vista_.Exacta(desde);
+            bytes.append(exacto_.data() + inicio, qsizetype(vista_.Exacta(hasta) - inicio));
+        } else {
+            // Only this range is made contiguous in the editor's buffer.
+            const auto *p = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, desde, long(hasta - desde)));
+            bytes.append(p, qsizetype(hasta - desde));
         }
+        if (rectangular)
+            bytes.append("\r\n");
     }
     QMimeData *datos = QsciScintilla::toMimeData(QByteArray(), rectangular);
-    QString texto(bytes.size(), Qt::Uninitialized);
-    auto *inicio = reinterpret_cast<char16_t *>(texto.data());
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    texto.truncate(AUtf16(p, p + bytes.size(), inicio) - inicio);
-    datos->setText(texto);
+    PoneEnDatos(datos, {bytes.constData(), std::size_t(bytes.size())});
     return datos;
+}
+
+namespace {
+
+// Whether UTF-8 bytes hold the three-byte form of a surrogate.
+bool ConSustitutos(std::string_view bytes)
+{
+    for (auto p = bytes.find('\xED'); p != std::string_view::npos; p = bytes.find('\xED', p + 1)) {
+        if (p + 1 < bytes.size() && (static_cast<unsigned char>(bytes[p + 1]) & 0xE0) == 0xA0)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// Decoded only when someone asks for the text: on X11 every change of the
+// selection is offered to other programs this way, and a selection of tens of
+// megabytes would otherwise be decoded at every key that extends it.
+void CuadroTexto::PoneEnDatos(QMimeData *datos, std::string_view utf8)
+{
+    if (ConSustitutos(utf8)) {
+        // Not UTF-8, which has no lone surrogates: the exact units instead.
+        QString texto(qsizetype(utf8.size()), Qt::Uninitialized);
+        auto *inicio = reinterpret_cast<char16_t *>(texto.data());
+        const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
+        texto.truncate(AUtf16(p, p + utf8.size(), inicio) - inicio);
+        datos->setText(texto);
+        return;
+    }
+    const QByteArray bytes(utf8.data(), qsizetype(utf8.size()));
+    datos->setData(QStringLiteral("text/plain"), bytes);
+    datos->setData(QStringLiteral("text/plain;charset=utf-8"), bytes);
 }
 
 // A drag from the other box, or from another program, copies: the text it

@@ -61,6 +61,10 @@ public:
     // The boxes' context menu, in that language; the caller owns it.
     QMenu *createStandardContextMenu();
 
+    // Puts UTF-8 text (lone surrogates in three bytes allowed) on clipboard
+    // or drag data, exactly.
+    static void PoneEnDatos(QMimeData *datos, std::string_view utf8);
+
     // UTF-8 bytes with every LF, CR and CR LF as CR LF; handed back unchanged
     // when they need nothing.
     static QByteArray ConCRLF(QByteArray bytes);

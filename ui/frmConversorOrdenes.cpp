@@ -92,16 +92,6 @@ private:
     const QWidget *ventana_;
 };
 
-// Whether UTF-8 bytes hold the three-byte form of a surrogate.
-bool ConSustitutos(std::string_view bytes)
-{
-    for (auto p = bytes.find('\xED'); p != std::string_view::npos; p = bytes.find('\xED', p + 1)) {
-        if (p + 1 < bytes.size() && (static_cast<unsigned char>(bytes[p + 1]) & 0xE0) == 0xA0)
-            return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 // ---- Commands ----------------------------------------------------------------
@@ -171,17 +161,9 @@ void frmConversor::cmdCopiar_Click()
     // Cleared first, so the clipboard's old text is let go before the new one is made.
     QClipboard *portapapeles = QGuiApplication::clipboard();
     portapapeles->clear();
-    const std::string_view bytes = sConvertido->Bytes();
+    // The box's own bytes: no UTF-16 copy of the text is made here.
     auto *datos = new QMimeData;
-    if (ConSustitutos(bytes)) {
-        // Not UTF-8, which has no lone surrogates: the exact units instead.
-        datos->setText(sConvertido->toPlainText());
-    } else {
-        // The box's own bytes: no UTF-16 copy of the text is made here.
-        const QByteArray utf8(bytes.data(), qsizetype(bytes.size()));
-        datos->setData(QStringLiteral("text/plain"), utf8);
-        datos->setData(QStringLiteral("text/plain;charset=utf-8"), utf8);
-    }
+    CuadroTexto::PoneEnDatos(datos, sConvertido->Bytes());
     portapapeles->setMimeData(datos);
     // Where the window system keeps our own data, it hands it back as it was.
     const QMimeData *puesto = portapapeles->mimeData();

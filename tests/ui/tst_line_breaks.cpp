@@ -54,8 +54,8 @@ private slots:
     void resultBreaksShowAsLinesAndCopyExactly();
     void handEditedResultIsCopiedAsTheBoxHoldsIt_data();
     void handEditedResultIsCopiedAsTheBoxHoldsIt();
-    void selectionInABrokenLineCopiesTheExactText_data();
-    void selectionInABrokenLineCopiesTheExactText();
+    void selectionCopiesTheExactText_data();
+    void selectionCopiesTheExactText();
     void clipboardEqualsVelmoraConvertOutput_data();
     void clipboardEqualsVelmoraConvertOutput();
 
@@ -317,30 +317,32 @@ void LineBreaksTest::handEditedResultIsCopiedAsTheBoxHoldsIt()
     QCOMPARE(Portapapeles(), portapapeles);
 }
 
-void LineBreaksTest::selectionInABrokenLineCopiesTheExactText_data()
+void LineBreaksTest::selectionCopiesTheExactText_data()
 {
+    QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("desde");  // positions in what the box shows
     QTest::addColumn<int>("hasta");
     QTest::addColumn<int>("inicio");  // the characters expected
     QTest::addColumn<int>("largo");
 
     // Rows of 1,000 characters, 1,500 bytes, each but the last ending in a 4-byte mark.
-    QTest::newRow("across the first mark") << 1497 << 1510 << 998 << 6;
-    QTest::newRow("starting inside a mark") << 1501 << 1510 << 1000 << 4;
-    QTest::newRow("Select All") << 0 << -1 << 0 << 12'000;
+    const QString larga = QString::fromUtf8("añ").repeated(6'000);
+    QTest::newRow("across the first mark") << larga << 1497 << 1510 << 998 << 6;
+    QTest::newRow("starting inside a mark") << larga << 1501 << 1510 << 1000 << 4;
+    QTest::newRow("Select All") << larga << 0 << -1 << 0 << 12'000;
+    QTest::newRow("a NUL character and what follows it") << QString::fromUtf16(u"a\0b\r\nc", 5) << 0 << 4 << 0 << 4;
 }
 
-void LineBreaksTest::selectionInABrokenLineCopiesTheExactText()
+void LineBreaksTest::selectionCopiesTheExactText()
 {
+    QFETCH(QString, texto);
     QFETCH(int, desde);
     QFETCH(int, hasta);
     QFETCH(int, inicio);
     QFETCH(int, largo);
 
-    const QString texto = QString::fromUtf8("añ").repeated(6'000);
     CuadroTexto *caja = Caja(ventana.get(), QStringLiteral("sConvertido"));
     caja->setPlainText(texto);
-    QVERIFY(caja->isReadOnly());
     caja->SendScintilla(QsciScintillaBase::SCI_SETSEL, desde, hasta);
     caja->SendScintilla(QsciScintillaBase::SCI_COPY);
     QCOMPARE(Portapapeles(), texto.mid(inicio, largo));
