@@ -4,6 +4,7 @@
 #include "UnidadesUtf16.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 namespace VelmoraConvert {
@@ -146,6 +147,10 @@ ConversorPorTrozos::ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe,
     : ajustes_(ajustes), escribe_(std::move(escribe)), trozo_(std::max<std::size_t>(trozo, 1)),
       decodificador_(ajustes.Juego), codificador_(ajustes.Juego)
 {
+    if (ajustes.HTML5 && ajustes.Modo == ConversionesTextoHTML::HTMLATexto)
+        aTexto_.emplace(ajustes.Opciones);
+    else if (ajustes.HTML5)
+        aHTML_.emplace(ajustes.Opciones);
 }
 
 void ConversorPorTrozos::Anade(std::string_view bytes)
@@ -208,6 +213,8 @@ void ConversorPorTrozos::Normaliza(std::u16string_view decodificado)
 // is not searched again and again.
 std::size_t ConversorPorTrozos::BuscaCorte()
 {
+    if (ajustes_.HTML5)
+        return largo_;  // those conversions hold back what they must themselves
     if (largo_ <= MargenCorte)
         return 0;
     const std::size_t hasta = largo_ - MargenCorte;
@@ -222,17 +229,48 @@ std::size_t ConversorPorTrozos::BuscaCorte()
 
 void ConversorPorTrozos::Convierte(std::size_t hasta, bool ultimo)
 {
-    const std::u16string resultado =
-        ConversionesTextoHTML::ConvierteTextoHTML({texto_.data(), hasta}, ajustes_.Modo, ajustes_.Opciones);
-    const std::u16string_view salida = ajustes_.SaltosLF ? PasaALF(resultado, ultimo) : resultado;
+    std::u16string resultado;
+    std::u16string_view convertido;
+    char32_t imposible = 0;
+    if (ajustes_.HTML5) {
+        imposible = ConvierteHTML5({texto_.data(), hasta}, ultimo, convertido);
+    } else {
+        resultado = ConversionesTextoHTML::ConvierteTextoHTML({texto_.data(), hasta}, ajustes_.Modo, ajustes_.Opciones);
+        convertido = resultado;
+    }
+    const std::u16string_view salida = ajustes_.SaltosLF ? PasaALF(convertido, ultimo) : convertido;
     // Encoded a slice at a time, so the byte buffer stays small however long the text.
     for (std::size_t i = 0, n; i < salida.size(); i += n) {
         n = std::min(salida.size() - i, std::max<std::size_t>(trozo_, 2));
         if (i + n < salida.size() && Utf16::EsAlto(salida[i + n - 1]))
             --n;  // keep a surrogate pair together
         char *const inicio = Espacio(bytes_, 0, 3 * n);
-        escribe_({inicio, std::size_t(codificador_.ABytes(salida.substr(i, n), inicio) - inicio)});
+        const std::size_t escritos = std::size_t(codificador_.ABytes(salida.substr(i, n), inicio) - inicio);
+        escribe_({inicio, escritos});
+        escritos_ += escritos;
     }
+    if (imposible) {
+        char codigo[16];
+        std::snprintf(codigo, sizeof codigo, "U+%04X", unsigned(imposible));
+        throw EntradaInvalida("character " + std::string(codigo) +
+                              " has no HTML reference that gives it back, output at byte offset " +
+                              std::to_string(escritos_));
+    }
+}
+
+// What the --html5 conversions make of texto; when a character cannot be
+// written, the result up to it, and the character.
+char32_t ConversorPorTrozos::ConvierteHTML5(std::u16string_view texto, bool ultimo, std::u16string_view &resultado)
+{
+    if (aTexto_) {
+        char16_t *const inicio = Espacio(html5_, 0, aTexto_->Cota(texto.size()));
+        resultado = {inicio, std::size_t(aTexto_->Convierte(texto, inicio, ultimo) - inicio)};
+        return 0;
+    }
+    char16_t *const inicio = Espacio(html5_, 0, aHTML_->Cota(texto.size()));
+    const auto escrito = aHTML_->Convierte(texto, inicio, ultimo);
+    resultado = {inicio, std::size_t(escrito.Fin - inicio)};
+    return escrito.Imposible;
 }
 
 // CR LF becomes LF. A CR that ends one piece waits for the next one.

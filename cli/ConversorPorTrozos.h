@@ -8,12 +8,14 @@
 // inside a surrogate pair, so that the encoder always sees whole characters.
 
 #include "Codificaciones.h"
+#include "ConversionesHTML5.h"
 #include "ConversionesTextoHTML.h"
 #include "Opciones.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +27,7 @@ struct Ajustes {
     Codificacion Juego = Codificacion::Utf8;                // of input and output
     bool Exacto = false;    // line breaks reach the engine untouched, not as CR LF
     bool SaltosLF = false;  // each CR LF of the result is written as LF
+    bool HTML5 = false;     // today's HTML references, in one pass; pure ASCII to HTML
 };
 
 // Units CorteSeguro reads on each side of a cut.
@@ -53,6 +56,7 @@ private:
     void Normaliza(std::u16string_view decodificado);
     std::size_t BuscaCorte();
     void Convierte(std::size_t hasta, bool ultimo);
+    char32_t ConvierteHTML5(std::u16string_view texto, bool ultimo, std::u16string_view &resultado);
     std::u16string_view PasaALF(std::u16string_view resultado, bool ultimo);
 
     Ajustes ajustes_;
@@ -68,6 +72,11 @@ private:
     bool crPendiente_ = false;  // the result so far ends with CR, not written yet
     std::u16string conLF_;
     std::string bytes_;
+    std::uint64_t escritos_ = 0;  // bytes of output so far
+    // With --html5, the conversion that streams on its own, and its result.
+    std::optional<ConversionesTextoHTML::DecodificadorHTML5<char16_t>> aTexto_;
+    std::optional<ConversionesTextoHTML::CodificadorASCII<char16_t>> aHTML_;
+    std::u16string html5_;
 };
 
 }  // namespace VelmoraConvert

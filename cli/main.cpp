@@ -25,6 +25,10 @@ Reads each FILE in turn (standard input when there is none, or for -).
 
 constexpr std::string_view Pie = R"(  --options N       the whole option word, 0-63: the sum of the numbers
                     above; options after it change it further
+  --html5           every reference of today's HTML: to text, decoded in
+                    one pass as browsers do (&amp;lt; gives &lt;, where the
+                    default gives <), and <BR> and &nbsp; only as written;
+                    to HTML, pure ASCII (&#8364;), with --reserved implied
   --encoding ENC    utf-8 (default), windows-1252, latin1 or utf-16le,
                     for input and output alike
   --lf              write each CR LF of the result as LF
@@ -110,8 +114,8 @@ bool AplicaIndicador(Pedido &pedido, std::string_view nombre)
     }
     if (nombre == "--to-html" || nombre == "--to-text")
         a.Modo = nombre == "--to-html" ? ConversionesTextoHTML::TextoAHTML : ConversionesTextoHTML::HTMLATexto;
-    else if (nombre == "--lf" || nombre == "--exact")
-        (nombre == "--lf" ? a.SaltosLF : a.Exacto) = true;
+    else if (nombre == "--lf" || nombre == "--exact" || nombre == "--html5")
+        (nombre == "--lf" ? a.SaltosLF : nombre == "--exact" ? a.Exacto : a.HTML5) = true;
     else if (nombre == "--help" || nombre == "--version")
         (nombre == "--help" ? pedido.Ayuda : pedido.Version) = true;
     else
