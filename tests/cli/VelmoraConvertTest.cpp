@@ -171,7 +171,10 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"latin1_to_text", {"--encoding", "latin1", "--to-text"}, "&yuml;", "\xff"},
         Caso{"utf16le_keeps_bom_and_lone_surrogate", {"--encoding", "utf-16le"}, "\xff\xfe\xe9\x00\x00\xd8"s,
              "\xff\xfe"s + EnBytes(u"&eacute;", "utf-16le") + "\x00\xd8"s},
-        Caso{"utf16le_to_text", {"--encoding", "utf-16le", "--to-text"}, EnBytes(u"&eacute;", "utf-16le"), "\xe9\x00"s}),
+        Caso{"utf16le_to_text", {"--encoding", "utf-16le", "--to-text"}, EnBytes(u"&eacute;", "utf-16le"), "\xe9\x00"s},
+        Caso{"html5_to_text_in_one_pass", {"--to-text", "--html5"}, "&amp;lt;&rsquo;&#128;", "&lt;\xe2\x80\x99\xe2\x82\xac"},
+        Caso{"html5_to_html_in_ascii", {"--html5", "--encoding", "utf-16le"}, "\xe9\0&\0\x19\x20"s,
+             EnBytes(u"&eacute;&amp;&#8217;", "utf-16le")}),
     PorNombre);
 
 struct Invalida {
@@ -419,6 +422,12 @@ const Escena Fallos[] = {
         Escena{"version_into_a_full_device_fails", Quien::Cualquiera,
                R"sh("$VC" --version > /dev/full 2> err; echo "rc=$?"; cat err)sh",
                "rc=1\nvelmora-convert: (standard output): No space left on device\n"},
+        Escena{"html5_refuses_what_no_reference_gives_back", Quien::Cualquiera,
+               R"sh(printf 'a\xc2\x85' | "$VC" --html5 -o out.txt 2>&1; echo "rc=$?"
+printf 'a\0\0\xd8' | "$VC" --html5 --encoding utf-16le 2>&1; echo "rc=$?"; ls -A)sh",
+               "velmora-convert: (standard input): character U+0085 has no HTML reference that gives it back, "
+               "output at byte offset 1\nrc=2\nvelmora-convert: (standard input): character U+D800 has no HTML "
+               "reference that gives it back, output at byte offset 2\nrc=2\n"},
         Escena{"closed_standard_output_fails", Quien::Cualquiera,
                R"sh(printf x | "$VC" >&- 2> err; echo "rc=$?"; cat err)sh",
                "rc=1\nvelmora-convert: (standard output): Bad file descriptor\n"},
