@@ -115,6 +115,41 @@ int BuscaNombre(const std::uint64_t *palabras, std::size_t largo)
     return i;
 }
 
+// Eight units from p as eight bytes: a unit's own value when it is ASCII, and a
+// byte that is no letter or digit when it is not.
+std::uint64_t OchoBytes(const char8_t *p)
+{
+    std::uint64_t x;
+    std::memcpy(&x, p, 8);
+    return x;
+}
+
+std::uint64_t OchoBytes(const char16_t *p)
+{
+#ifdef VELMORA_SSE2
+    // Units from 0x8000 saturate to 0, the others above 0xFF to 0xFF.
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+    return std::uint64_t(_mm_cvtsi128_si64(_mm_packus_epi16(v, v)));
+#else
+    std::uint64_t x = 0;
+    for (int i = 0; i < 8; ++i)
+        x |= std::uint64_t(std::min<char16_t>(p[i], 0xFF)) << (8 * i);
+    return x;
+#endif
+}
+
+// 0x80 in each of the eight bytes that is a letter or a digit. Each test adds
+// to the low seven bits of every byte, which cannot carry into the next one.
+constexpr std::uint64_t Alfanumericos(std::uint64_t x)
+{
+    constexpr std::uint64_t Unos = 0x0101010101010101u, Altos = Unos * 0x80;
+    const auto desde = [](std::uint64_t v, unsigned n) { return (v + Unos * (0x80 - n)) & Altos; };
+    const std::uint64_t siete = x & ~Altos, plegado = siete | Unos * 0x20;  // 'A'-'Z' folded onto 'a'-'z'
+    const std::uint64_t digitos = desde(siete, '0') & ~desde(siete, '9' + 1);
+    const std::uint64_t letras = desde(plegado, 'a') & ~desde(plegado, 'z' + 1);
+    return (digitos | letras) & ~x & Altos;
+}
+
 constexpr int IndiceDe(std::string_view nombre)
 {
     for (std::size_t i = 0; i < R::Tabla.size(); ++i) {
@@ -234,18 +269,30 @@ std::size_t DecodificadorHTML5<Unidad>::DecodificaReferencia(
         return i + SigueNumero(p + i, fin, w, ultimo);
     }
 
-    // The letters and digits after '&', as far as a name can reach.
-    Palabras palabras{};
-    std::size_t largo = 0;
-    const std::size_t tope = std::min(n - 1, R::LargoMaximo + 1);
-    for (; largo < tope && EsAlfanumerico(p[1 + largo]); ++largo)
-        palabras[largo / 8] |= std::uint64_t(p[1 + largo]) << (8 * (largo % 8));
-    if (1 + largo == n && largo <= R::LargoMaximo && !ultimo)
-        return 0;
-    if (largo == 0) {
+    if (n >= 2 && !EsAlfanumerico(p[1])) {
         *w++ = u'&';
         return 1;
     }
+
+    // The letters and digits after '&', as far as a name can reach: eight at
+    // a time where the units are there, one at a time near the end.
+    Palabras palabras{};
+    std::size_t largo = 0;
+    if (n > Palabras().size() * 8) {
+        for (std::size_t j = 0; j < palabras.size(); ++j) {
+            const std::uint64_t x = OchoBytes(p + 1 + 8 * j);
+            const std::size_t k = std::size_t(std::countr_zero(~Alfanumericos(x) & 0x8080808080808080u)) / 8;
+            palabras[j] = k == 8 ? x : x & ((std::uint64_t(1) << (8 * k)) - 1);
+            largo += k;
+            if (k < 8)
+                break;
+        }
+    } else {
+        for (const std::size_t tope = n - 1; largo < tope && EsAlfanumerico(p[1 + largo]); ++largo)
+            palabras[largo / 8] |= std::uint64_t(p[1 + largo]) << (8 * (largo % 8));
+    }
+    if (1 + largo == n && largo <= R::LargoMaximo && !ultimo)
+        return 0;
 
     // The longest name is the whole run and its ';', or else a legacy name at its start.
     int i = -1;
@@ -265,8 +312,8 @@ std::size_t DecodificadorHTML5<Unidad>::DecodificaReferencia(
         hechas = k + 1;
     }
     if (i < 0) {
-        w = std::copy(p, p + 1 + largo, w);  // the run cannot start a reference either
-        return 1 + largo;
+        *w++ = u'&';  // and the run is text, which the next copy takes
+        return 1;
     }
     const R::Referencia &r = R::Tabla[std::size_t(i)];
     w = PonCaracter(r.Caracter, w);
