@@ -10,6 +10,7 @@
 #   VELMORA_CONVERT  the built tool (default: build/cli/velmora-convert)
 #   WORK_DIR         where the corpus is made or reused (default: a new temporary folder)
 #   RUNS=n           runs per command (default 20)
+#   RUNS_HTML5=n     runs per command of the --html5 rows (default 5); HTML5=0 leaves them out
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -105,4 +106,58 @@ check("to text, recode html..latin1 / velmora-convert",
 check("few changes, velmora-convert / cat",
       medians["5-few-changes", "velmora-convert"] / medians["5-few-changes", "cat"], 8, at_least=False)
 EOF
+# --html5, HTML to text, on 100 MB of page text with a reference in about a
+# fifth of its words (cli_corpus_html5.py), against Python's html.unescape and
+# node's entities.decodeHTML and he.decode, which all give our bytes. npm puts
+# node's packages in NPM_CACHE (default ~/.cache/velmora-bench), never in the
+# repository or the build. CPU time (user and system) is what counts on a
+# shared machine; peak RSS comes from one more run of each under time(1).
+html5() {
+    for program in node npm /usr/bin/time; do
+        command -v "$program" >/dev/null || { echo "cli_bench.sh: the --html5 rows need $program" >&2; exit 1; }
+    done
+    local modulos=${NPM_CACHE:-$HOME/.cache/velmora-bench}
+    if [ ! -d "$modulos/node_modules/entities" ] || [ ! -d "$modulos/node_modules/he" ]; then
+        npm install --silent --no-audit --no-fund --prefix "$modulos" entities he >&2
+    fi
+    export VELMORA_NODE_MODULES=$modulos/node_modules
+    [ -f corpus.html5.html ] || python3 "$here/cli_corpus_html5.py" corpus.html5.html 100
+    local nombres=(velmora-convert "python3 html.unescape" "node entities.decodeHTML" "node he.decode" cat)
+    local ordenes=("$vc --to-text --html5 corpus.html5.html" "$py unescape corpus.html5.html utf-8"
+        "node $here/cli_node.js entities corpus.html5.html" "node $here/cli_node.js he corpus.html5.html"
+        "cat corpus.html5.html")
+    local i pares=()
+    for i in "${!nombres[@]}"; do
+        if [ "$i" -ne 0 ] && [ "$i" -ne 4 ]; then
+            cmp <(${ordenes[0]}) <(${ordenes[i]})
+        fi
+        /usr/bin/time -f %M -o "7-html5-rss-$i" ${ordenes[i]} >/dev/null
+        pares+=("${nombres[i]}" "${ordenes[i]}")
+    done
+    local runs=${RUNS_HTML5:-5}
+    group 7-html5 "${pares[@]}"
+    python3 - "$work" "$(stat -L -c %s corpus.html5.html)" "$runs" "$(cut -d' ' -f1-3 /proc/loadavg)" <<'EOF' |
+import json, pathlib, sys
+
+work, size, runs, load = pathlib.Path(sys.argv[1]), int(sys.argv[2]), sys.argv[3], sys.argv[4]
+results = json.loads((work / "7-html5.json").read_text())["results"]
+cpu = {r["command"]: r["user"] + r["system"] for r in results}
+print(f"\n--html5, HTML to text: {size / 1e6:.0f} MB of page text, a reference in about a fifth of its words;"
+      f" {runs} runs each (hyperfine), load average {load} at the end.\n")
+print("| Program | Median wall (ms) | CPU, mean (ms) | CPU / velmora-convert | Peak RSS (MB) |")
+print("|---|---:|---:|---:|---:|")
+for i, r in enumerate(results):
+    rss = int((work / f"7-html5-rss-{i}").read_text().split()[-1]) / 1024
+    print(f"| {r['command']} | {r['median'] * 1000:.0f} | {cpu[r['command']] * 1000:.0f} |"
+          f" {cpu[r['command']] / cpu['velmora-convert']:.2f} | {rss:.1f} |")
+print()
+for peer, target in (("python3 html.unescape", 10), ("node entities.decodeHTML", 3)):
+    ratio = cpu[peer] / cpu["velmora-convert"]
+    print(f"- CPU, {peer} / velmora-convert: {ratio:.1f} times (target at least {target})"
+          f" {'met' if ratio >= target else 'NOT MET'}")
+EOF
+        tee -a "$work/cli_bench.md"
+}
+[ "${HTML5:-1}" = 0 ] || html5
+
 echo "(tables and raw timings in $work)" >&2

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Python comparison points for bench/cli_bench.sh.
 
-usage: cli_python.py translate8|translate0|escape FILE ENCODING
+usage: cli_python.py translate8|translate0|escape|unescape FILE ENCODING
 
 translate8 and translate0 give exactly what velmora-convert gives for a text
 with CR LF line breaks, text to HTML with option word 8 or 0 (a one-character
 table: the Latin-1 characters 161-255 and, with 8, the four reserved ones).
-escape is html.escape, which is not the same conversion.
+escape is html.escape, which is not the same conversion; unescape is
+html.unescape, which gives what velmora-convert --to-text --html5 gives on
+the --html5 corpus.
 """
 import html
 import sys
@@ -36,6 +38,8 @@ def main():
         text = f.read()
     if mode == "escape":
         out = html.escape(text)
+    elif mode == "unescape":
+        out = html.unescape(text)
     else:
         out = text.translate(table(mode == "translate8"))
     sys.stdout.buffer.write(out.encode(encoding))
