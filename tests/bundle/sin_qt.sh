@@ -1,61 +1,32 @@
 #!/bin/sh
-# The portable folder's window starts on a system without Qt: in a mount namespace where
-# every system library that the folder carries (Qt and QScintilla among them) is covered by
-# /dev/null, and Qt's plugin folder by an empty one, it shows its window on an X server.
-# The build's own window, which takes those libraries from the system, must fail there.
-#   sin_qt.sh BUILD-DIR QT-PLUGIN-FOLDER
-# Exits 77 (skipped) where no mount namespace can be made.
+# The portable folder's window shows on an X server in a mount namespace where the system's
+# Qt and QScintilla, and its copy of every library the folder carries, are covered by
+# /dev/null and Qt's plugin folder by an empty one; there the build's own window cannot start.
+#   sin_qt.sh BUILD-DIR QT-PLUGIN-FOLDER     (77: no mount namespace here, skipped)
 set -eu
-build=$1
-plugins_qt=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-
-if [ "$(id -u)" -eq 0 ]; then
-    aislado="unshare -m"
-else
-    aislado="unshare -r -m"
-fi
-$aislado true 2>/dev/null || { echo "no mount namespace here (unshare -m): skipped"; exit 77; }
-
-cmake --install "$build" --prefix "$tmp/velmora" >/dev/null
+aislado="unshare -m"
+[ "$(id -u)" -eq 0 ] || aislado="unshare -r -m"
+$aislado true 2>/dev/null || exit 77
+cmake --install "$1" --prefix "$tmp/v" >/dev/null
 cat >"$tmp/dentro.sh" <<'FIN'
 set -eu
-carpeta=$1 plugins_qt=$2 propia=$3
-# Every Qt and QScintilla library of the system, and the system's copy of each library
-# the folder carries.
-tapadas=0
-for sistema in $(ldconfig -p | awk -v carpeta="$carpeta/lib" '
-        { nombre = $1; ruta = $NF }
-        nombre ~ /^lib(Qt6|qscintilla2_qt6)/ || system("test -e \"" carpeta "/" nombre "\"") == 0 { print ruta }' |
-        xargs -r readlink -f | sort -u); do
-    mount --bind /dev/null "$sistema"
-    tapadas=$((tapadas + 1))
+for f in $(ldconfig -p | awk -v c="$1/lib" '$1 ~ /^lib(Qt6|qscintilla2_qt6)/ || system("test -e " c "/" $1) == 0 { print $NF }' |
+           xargs readlink -f | sort -u); do
+    mount --bind /dev/null "$f"
 done
-mount -t tmpfs none "$plugins_qt"
-[ "$tapadas" -gt 0 ] || { echo "no system library was hidden" >&2; exit 1; }
-
-if QT_QPA_PLATFORM=offscreen "$propia" >/dev/null 2>&1; then
-    echo "the build's own window started with the system's libraries hidden" >&2
-    exit 1
-fi
-
-"$carpeta/velmora" >"$carpeta/registro" 2>&1 &
-programa=$!
+mount -t tmpfs none "$2"
+timeout 10 env QT_QPA_PLATFORM=offscreen "$3" 2>/dev/null && r=0 || r=$?
+[ $r -eq 127 ] || { echo "the build's window did not fail to load its libraries ($r)" >&2; exit 1; }
+"$1/velmora" 2>"$1/log" &
 i=0
 until xwininfo -root -tree | grep -q '("velmora" "velmora")'; do
     i=$((i + 1))
-    if [ "$i" -gt 300 ] || ! kill -0 "$programa" 2>/dev/null; then
-        echo "no window from the folder's velmora; it said:" >&2
-        cat "$carpeta/registro" >&2
-        kill "$programa" 2>/dev/null
-        exit 1
-    fi
+    [ $i -le 300 ] && kill -0 $! 2>/dev/null || { cat "$1/log" >&2; exit 1; }
     sleep 0.1
 done
-# Its Qt, from the folder.
-grep -q "$carpeta/lib/libQt6Core.so.6" "/proc/$programa/maps" || { echo "Qt was not taken from the folder" >&2; exit 1; }
-kill "$programa"
-echo "the window showed with $tapadas system libraries hidden"
+grep -q "$1/lib/libQt6Core.so.6" /proc/$!/maps || { echo "Qt was not the folder's" >&2; exit 1; }
+kill $!
 FIN
-$aislado xvfb-run -a sh "$tmp/dentro.sh" "$tmp/velmora" "$plugins_qt" "$build/ui/velmora"
+$aislado xvfb-run -a sh "$tmp/dentro.sh" "$tmp/v" "$2" "$1/ui/velmora"
