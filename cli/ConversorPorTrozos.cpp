@@ -4,11 +4,46 @@
 #include "UnidadesUtf16.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cstdio>
 #include <utility>
 
 namespace VelmoraConvert {
 namespace {
+
+using Tipo = Codificaciones::FalloDeCodificacion::Tipo;
+using Codificaciones::Politica;
+
+struct Nombre {
+    std::string_view Texto;
+    Codificacion Cual;
+};
+
+// The first name of each encoding is the one messages use.
+constexpr std::array<Nombre, 7> Nombres{{
+    {"utf-8", Codificacion::Utf8},
+    {"windows-1252", Codificacion::Windows1252},
+    {"latin1", Codificacion::Latin1},
+    {"utf-16le", Codificacion::Utf16le},
+    {"utf8", Codificacion::Utf8},
+    {"cp1252", Codificacion::Windows1252},
+    {"iso-8859-1", Codificacion::Latin1},
+}};
+
+std::string NombreDe(Codificacion codificacion)
+{
+    return std::string(
+        std::find_if(Nombres.begin(), Nombres.end(), [&](const Nombre &n) { return n.Cual == codificacion; })->Texto);
+}
+
+std::string Hexadecimal(unsigned valor, const char *formato)
+{
+    char texto[16];
+    std::snprintf(texto, sizeof texto, formato, valor);
+    return texto;
+}
+
 
 using Utf16::CR;
 using Utf16::LF;
@@ -101,6 +136,32 @@ bool EmpiezaPorSaltoHecho(std::u16string_view texto)
 
 }  // namespace
 
+std::optional<Codificacion> CodificacionPorNombre(std::string_view nombre)
+{
+    const auto igual = [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; };
+    for (const Nombre &n : Nombres) {
+        if (std::equal(nombre.begin(), nombre.end(), n.Texto.begin(), n.Texto.end(), igual))
+            return n.Cual;
+    }
+    return std::nullopt;
+}
+
+EntradaInvalida Mensaje(const Codificaciones::FalloDeCodificacion &fallo, Codificacion codificacion)
+{
+    const std::string donde = " at byte offset " + std::to_string(fallo.Posicion);
+    switch (fallo.Cual) {
+    case Tipo::Invalida: return EntradaInvalida("invalid UTF-8" + donde);
+    case Tipo::Incompleta: return EntradaInvalida("incomplete UTF-8 sequence" + donde);
+    case Tipo::Impar: return EntradaInvalida("odd number of bytes in UTF-16LE input, last byte" + donde);
+    case Tipo::ByteIndefinido:
+        return EntradaInvalida("byte " + Hexadecimal(unsigned(fallo.Valor), "0x%02X") + " is undefined in " +
+                               NombreDe(codificacion) + donde);
+    case Tipo::SinLugar: break;
+    }
+    return EntradaInvalida("character " + Hexadecimal(unsigned(fallo.Valor), "U+%04X") + " cannot be written in " +
+                           NombreDe(codificacion) + ", output" + donde);
+}
+
 // Text to HTML maps every character on its own: any cut will do.
 //
 // HTML to text is, in effect, this chain of replace-alls, none of whose
@@ -145,7 +206,7 @@ bool CorteSeguro(std::u16string_view texto, std::size_t k, std::int16_t modo, st
 
 ConversorPorTrozos::ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe, std::size_t trozo)
     : ajustes_(ajustes), escribe_(std::move(escribe)), trozo_(std::max<std::size_t>(trozo, 1)),
-      decodificador_(ajustes.Juego), codificador_(ajustes.Juego)
+      decodificador_(ajustes.Juego, Politica::Estricta), codificador_(ajustes.Juego, Politica::Estricta)
 {
     if (ajustes.HTML5 && ajustes.Modo == ConversionesTextoHTML::HTMLATexto)
         aTexto_.emplace(ajustes.Opciones);
@@ -156,7 +217,12 @@ ConversorPorTrozos::ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe,
 void ConversorPorTrozos::Anade(std::string_view bytes)
 {
     const std::size_t antes = largo_;
-    largo_ = std::size_t(decodificador_.AUnidades(bytes, Espacio(texto_, largo_, bytes.size() + 2)) - texto_.data());
+    try {
+        char16_t *const w = Espacio(texto_, largo_, bytes.size() + Codificaciones::Decodificador::Retenidos);
+        largo_ = std::size_t(decodificador_.Decodifica(bytes, w) - texto_.data());
+    } catch (const Codificaciones::FalloDeCodificacion &fallo) {
+        throw Mensaje(fallo, ajustes_.Juego);
+    }
     if (!ajustes_.Exacto && !SoloCRLF(antes)) {
         decodificado_.assign(texto_, antes, largo_ - antes);
         largo_ = antes;
@@ -174,7 +240,11 @@ void ConversorPorTrozos::Anade(std::string_view bytes)
 
 void ConversorPorTrozos::Termina()
 {
-    decodificador_.Termina();
+    try {
+        decodificador_.Termina(nullptr);  // strict: writes nothing, or throws
+    } catch (const Codificaciones::FalloDeCodificacion &fallo) {
+        throw Mensaje(fallo, ajustes_.Juego);
+    }
     Convierte(largo_, true);
     largo_ = 0;
 }
@@ -238,23 +308,35 @@ void ConversorPorTrozos::Convierte(std::size_t hasta, bool ultimo)
         resultado = ConversionesTextoHTML::ConvierteTextoHTML({texto_.data(), hasta}, ajustes_.Modo, ajustes_.Opciones);
         convertido = resultado;
     }
-    const std::u16string_view salida = ajustes_.SaltosLF ? PasaALF(convertido, ultimo) : convertido;
-    // Encoded a slice at a time, so the byte buffer stays small however long the text.
-    for (std::size_t i = 0, n; i < salida.size(); i += n) {
-        n = std::min(salida.size() - i, std::max<std::size_t>(trozo_, 2));
-        if (i + n < salida.size() && Utf16::EsAlto(salida[i + n - 1]))
-            --n;  // keep a surrogate pair together
-        char *const inicio = Espacio(bytes_, 0, 3 * n);
-        const std::size_t escritos = std::size_t(codificador_.ABytes(salida.substr(i, n), inicio) - inicio);
-        escribe_({inicio, escritos});
-        escritos_ += escritos;
-    }
+    Escribe(ajustes_.SaltosLF ? PasaALF(convertido, ultimo) : convertido, ultimo);
     if (imposible) {
         char codigo[16];
         std::snprintf(codigo, sizeof codigo, "U+%04X", unsigned(imposible));
         throw EntradaInvalida("character " + std::string(codigo) +
                               " has no HTML reference that gives it back, output at byte offset " +
                               std::to_string(escritos_));
+    }
+}
+
+// Encoded a slice at a time, so the byte buffer stays small however long the text.
+void ConversorPorTrozos::Escribe(std::u16string_view salida, bool ultimo)
+{
+    const auto escribe = [this](const char *inicio, const char *fin) {
+        escribe_({inicio, std::size_t(fin - inicio)});
+        escritos_ += std::uint64_t(fin - inicio);
+    };
+    try {
+        for (std::size_t i = 0, n; i < salida.size(); i += n) {
+            n = std::min(salida.size() - i, std::max<std::size_t>(trozo_, 2));
+            char *const inicio = Espacio(bytes_, 0, 3 * n + Codificaciones::Codificador::Retenidos);
+            escribe(inicio, codificador_.Codifica(salida.substr(i, n), inicio));
+        }
+        if (ultimo) {
+            char *const inicio = Espacio(bytes_, 0, Codificaciones::Codificador::Retenidos);
+            escribe(inicio, codificador_.Termina(inicio));
+        }
+    } catch (const Codificaciones::FalloDeCodificacion &fallo) {
+        throw Mensaje(fallo, ajustes_.Juego);
     }
 }
 

@@ -16,10 +16,26 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace VelmoraConvert {
+
+using Codificaciones::Codificacion;
+
+// The encoding a command-line name (utf-8, windows-1252, ...) stands for.
+std::optional<Codificacion> CodificacionPorNombre(std::string_view nombre);
+
+// Bytes that do not decode, or a character the encoding cannot hold. Byte
+// offsets count from the start of the input (decoding) or of the output
+// (encoding).
+struct EntradaInvalida : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The message for what the strict reader or writer of an encoding found.
+EntradaInvalida Mensaje(const Codificaciones::FalloDeCodificacion &fallo, Codificacion codificacion);
 
 struct Ajustes {
     std::int16_t Modo = ConversionesTextoHTML::TextoAHTML;
@@ -57,13 +73,14 @@ private:
     std::size_t BuscaCorte();
     void Convierte(std::size_t hasta, bool ultimo);
     char32_t ConvierteHTML5(std::u16string_view texto, bool ultimo, std::u16string_view &resultado);
+    void Escribe(std::u16string_view salida, bool ultimo);
     std::u16string_view PasaALF(std::u16string_view resultado, bool ultimo);
 
     Ajustes ajustes_;
     Escritor escribe_;
     std::size_t trozo_;
-    DecodificadorDeBytes decodificador_;
-    CodificadorDeBytes codificador_;
+    Codificaciones::Decodificador decodificador_;
+    Codificaciones::Codificador codificador_;
     std::u16string decodificado_;
     std::u16string texto_;      // its first largo_ units: decoded text not converted yet
     std::size_t largo_ = 0;

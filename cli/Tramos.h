@@ -60,47 +60,6 @@ inline bool SoloParesCRLF(const char16_t *p, std::size_t n)
     return !trasCR;
 }
 
-// Index of the first unit that has a bit of `bits` set (0xFF80: not ASCII,
-// 0xFF00: not Latin-1), or n.
-inline std::size_t BuscaBits(const char16_t *p, std::size_t n, char16_t bits)
-{
-    std::size_t i = 0;
-#ifdef VELMORA_CLI_SSE2
-    const __m128i b = _mm_set1_epi16(short(bits)), cero = _mm_setzero_si128();
-    for (; i + 8 <= n; i += 8) {
-        const __m128i v = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i)), b);
-        if (const int m = _mm_movemask_epi8(_mm_cmpeq_epi16(v, cero)); m != 0xFFFF)
-            return i + unsigned(std::countr_one(unsigned(m))) / 2;
-    }
-#endif
-    while (i < n && (p[i] & bits) == 0)
-        ++i;
-    return i;
-}
-
-// Index of the first byte above 0x7F among the n at p, or n.
-inline std::size_t BuscaNoAscii(const unsigned char *p, std::size_t n)
-{
-    std::size_t i = 0;
-#ifdef VELMORA_CLI_SSE2
-    for (; i + 16 <= n; i += 16) {
-        if (const int m = _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i))))
-            return i + unsigned(std::countr_zero(unsigned(m)));
-    }
-#endif
-    while (i < n && p[i] < 0x80)
-        ++i;
-    return i;
-}
-
-// Widens the 16 bytes at p to w and returns how many of them, from the
-// first, are ASCII: those are the ones the caller keeps.
-inline std::size_t CopiaAscii16(const unsigned char *p, char16_t *w)
-{
-    std::copy_n(p, 16, w);
-    return BuscaNoAscii(p, 16);
-}
-
 // Room for `extra` more elements after the first `usado` of a buffer that
 // only grows, so that it is not cleared again on every use. Spare capacity
 // is reserved, not filled, so memory is only touched where text goes.

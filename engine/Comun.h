@@ -6,6 +6,7 @@
 #include "ConversionesTextoHTML.h"
 #include "UnidadesUtf16.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstddef>
@@ -54,50 +55,88 @@ inline constexpr auto Numericos = [] {
 // decoder may run a little past its block (see HTMLATexto.cpp).
 inline constexpr std::size_t Holgura = 16;
 
+// Both instances of the engine: UTF-16 code units, and UTF-8 bytes as char.
+template <typename Unidad>
+inline constexpr bool EsUtf8 = sizeof(Unidad) == 1;
+
+constexpr unsigned Codigo(char16_t u) { return u; }
+constexpr unsigned Codigo(char u) { return static_cast<unsigned char>(u); }
+
+// Writes a character up to 255 at w: one unit, or in UTF-8 two bytes from 128 on.
+template <typename Unidad>
+constexpr Unidad *PonCaracter(unsigned c, Unidad *w)
+{
+    assert(c < 256);
+    if (EsUtf8<Unidad> && c >= 0x80) {
+        *w++ = Unidad(0xC0 | c >> 6);
+        *w++ = Unidad(0x80 | (c & 0x3F));
+        return w;
+    }
+    *w++ = Unidad(c);
+    return w;
+}
+
 // The result, built without zero-filling it first: reserved once to a bound,
 // then appended block by block from a buffer small enough to stay in cache.
 // Blocks of 8 KB or more are appended faster (as one string move, which need
 // not read the destination first), hence the sizes of the input blocks.
 // Capacidad units live on the caller's stack.
-template <std::size_t Capacidad>
+//
+// It appends to the caller's string. When that string starts empty, its
+// storage is kept if large enough, or else replaced by fresh storage of exactly
+// the bound (libstdc++ would round a growing string up to twice its old size);
+// one that already holds text grows geometrically, as pieces of a stream are
+// appended to it.
+template <typename Unidad, std::size_t Capacidad>
 class Salida {
 public:
-    explicit Salida(std::size_t cota) { texto_.reserve(cota); }
+    using Cadena = std::basic_string<Unidad>;
 
-    char16_t *Bloque() { return bloque_.data(); }
+    Salida(Cadena &destino, std::size_t cota) : texto_(destino), exacta_(destino.empty()) { Reserva(cota); }
 
-    // Before appending the block that ends at fin: if it would not fit, moves
-    // the result once to a new reserve of exactly what is written, this block
-    // and resto() for what is left (a fresh string, so that it is not rounded
-    // up to twice the old reserve).
+    Unidad *Bloque() { return bloque_.data(); }
+
+    // Before appending the block that ends at fin: if it would not fit, makes
+    // room for this block and resto() for what is left.
     template <typename F>
-    void Asegura(const char16_t *fin, F resto)
+    void Asegura(const Unidad *fin, F resto)
     {
         const std::size_t bloque = Escrito(fin);
-        if (texto_.size() + bloque <= texto_.capacity())
+        if (texto_.size() + bloque > texto_.capacity())
+            Reserva(bloque + resto());
+    }
+
+    void Anade(const Unidad *fin) { texto_.append(bloque_.data(), Escrito(fin)); }
+
+private:
+    void Reserva(std::size_t mas)
+    {
+        const std::size_t total = texto_.size() + mas;
+        if (total <= texto_.capacity())
             return;
-        std::u16string mayor;
-        mayor.reserve(texto_.size() + bloque + resto());
+        Cadena mayor;
+        mayor.reserve(exacta_ ? total : std::max(total, texto_.capacity() + texto_.capacity() / 2));
         mayor.append(texto_);
         texto_.swap(mayor);
     }
 
-    void Anade(const char16_t *fin) { texto_.append(bloque_.data(), Escrito(fin)); }
-    std::u16string Resultado() && { return std::move(texto_); }
-
-private:
-    std::size_t Escrito(const char16_t *fin) const
+    std::size_t Escrito(const Unidad *fin) const
     {
         const std::size_t escrito = std::size_t(fin - bloque_.data());
         assert(escrito + Holgura <= Capacidad && "a block overran its buffer");
         return escrito;
     }
 
-    std::u16string texto_;
-    std::array<char16_t, Capacidad> bloque_;
+    Cadena &texto_;
+    const bool exacta_;
+    std::array<Unidad, Capacidad> bloque_;
 };
 
-std::u16string CodificaTexto(std::u16string_view origen, int opciones);
-std::u16string DecodificaHTML(std::u16string_view origen, int opciones);
+// Each appends the conversion of [p, fin) to destino; the decoder's stream
+// state lives in the caller (see Flujo).
+template <typename Unidad>
+void CodificaTexto(std::basic_string_view<Unidad> origen, int opciones, std::basic_string<Unidad> &destino);
+template <typename Unidad>
+void DecodificaHTML(std::basic_string_view<Unidad> origen, int opciones, std::basic_string<Unidad> &destino);
 
 }  // namespace ConversionesTextoHTML

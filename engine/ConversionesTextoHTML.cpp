@@ -1,17 +1,45 @@
 #include "Comun.h"
 
 namespace ConversionesTextoHTML {
+namespace {
+
+template <typename Unidad>
+void Convierte(std::basic_string_view<Unidad> origen, std::int16_t modo, std::int16_t opciones,
+               std::basic_string<Unidad> &destino)
+{
+    destino.clear();
+    switch (modo) {
+    case TextoAHTML: return CodificaTexto(origen, opciones, destino);
+    case HTMLATexto: return DecodificaHTML(origen, opciones, destino);
+    default: destino.assign(origen); return;
+    }
+}
+
+}  // namespace
 
 std::u16string ConvierteTextoHTML(std::u16string_view Origen, std::int16_t Modo, std::int16_t Opciones)
 {
-    switch (Modo) {
-    case TextoAHTML:
-        return CodificaTexto(Origen, Opciones);
-    case HTMLATexto:
-        return DecodificaHTML(Origen, Opciones);
-    default:
-        return std::u16string(Origen);
-    }
+    std::u16string resultado;
+    Convierte(Origen, Modo, Opciones, resultado);
+    return resultado;
+}
+
+std::string ConvierteTextoHTML(std::string_view Origen, std::int16_t Modo, std::int16_t Opciones)
+{
+    std::string resultado;
+    Convierte(Origen, Modo, Opciones, resultado);
+    return resultado;
+}
+
+void ConvierteTextoHTML(std::u16string_view Origen, std::int16_t Modo, std::int16_t Opciones,
+                        std::u16string &Destino)
+{
+    Convierte(Origen, Modo, Opciones, Destino);
+}
+
+void ConvierteTextoHTML(std::string_view Origen, std::int16_t Modo, std::int16_t Opciones, std::string &Destino)
+{
+    Convierte(Origen, Modo, Opciones, Destino);
 }
 
 }  // namespace ConversionesTextoHTML

@@ -40,6 +40,19 @@
 // stack to HTML (64 KB for a block of the result, 4 KB for the table of the
 // option word) and about 34 KB to text (a block of the result); any thread's
 // default stack holds that.
+//
+// UTF-8. The same conversion runs on UTF-8 text, without a UTF-16 copy: for a
+// text that is the UTF-8 of a UTF-16 text T, in the generalised form the text
+// boxes hold (a lone surrogate in three bytes, as Codificaciones.h writes it),
+// the result is byte for byte the UTF-8 of the result for T, in the same form.
+// Bytes that are not part of a character pass through unchanged. Half the
+// stack of the UTF-16 call.
+//
+// Example: ConvierteTextoHTML("\xc3\xa9 <", 0, 24) == "&eacute;&nbsp;&lt;".
+//
+// Into a string kept by the caller: Destino is replaced by the result and its
+// storage reused when it is large enough, so converting again and again
+// allocates nothing new. Origen must not lie inside Destino.
 
 #include <array>
 #include <cstdint>
@@ -63,6 +76,10 @@ enum : std::int16_t {
 };
 
 std::u16string ConvierteTextoHTML(std::u16string_view Origen, std::int16_t Modo, std::int16_t Opciones);
+std::string ConvierteTextoHTML(std::string_view Origen, std::int16_t Modo, std::int16_t Opciones);
+void ConvierteTextoHTML(std::u16string_view Origen, std::int16_t Modo, std::int16_t Opciones,
+                        std::u16string &Destino);
+void ConvierteTextoHTML(std::string_view Origen, std::int16_t Modo, std::int16_t Opciones, std::string &Destino);
 
 // ---- The entity table -----------------------------------------------------
 

@@ -165,7 +165,7 @@ static_assert(Nbsp >= 0);
 // and returns where it stopped. May write up to a step past w.
 const char16_t *CopiaTexto(const char16_t *p, const char16_t *fin, char16_t *&w, bool saltos)
 {
-    using V = Vectores::Juego;
+    using V = Vectores::Juego<char16_t>;
     const char16_t otro = saltos ? u'<' : u'&';
     for (; std::size_t(fin - p) >= V::Paso; p += V::Paso, w += V::Paso) {
         const V::Bloque b = V::Carga(p);

@@ -8,6 +8,11 @@
 // operations do cascade, so they run as exact streaming replace-alls chained
 // behind each other; the fast paths below only skip work when every stage of
 // that chain is idle and the text ahead cannot cascade.
+//
+// The same code serves UTF-16 units and UTF-8 bytes: every pattern is ASCII,
+// and no byte of a UTF-8 character beyond ASCII is ASCII, so such bytes pass
+// every stage untouched. A decoded character from 128 up is written as its
+// two bytes.
 
 #include "Comun.h"
 #include "Vectores.h"
@@ -19,22 +24,23 @@
 namespace ConversionesTextoHTML {
 namespace {
 
-using V = Vectores::Juego;  // the vector helpers of this machine
-
+template <typename Unidad>
+using V = Vectores::Juego<Unidad>;  // the vector helpers of this machine
 
 // Every body between '&' and ';' in the table is made of these, at most six long.
-constexpr bool EsCuerpo(char16_t c)
+constexpr bool EsCuerpo(unsigned c)
 {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'#';
 }
 constexpr std::size_t CuerpoMaximo = 6;
 
 // One byte per character (all below 128), the length in the top byte.
-constexpr std::uint64_t Clave(std::u16string_view cuerpo)
+template <typename Unidad>
+constexpr std::uint64_t Clave(const Unidad *cuerpo, std::size_t largo)
 {
-    std::uint64_t clave = std::uint64_t(cuerpo.size()) << 56;
-    for (std::size_t i = 0; i < cuerpo.size(); ++i)
-        clave |= std::uint64_t(cuerpo[i]) << (8 * i);
+    std::uint64_t clave = std::uint64_t(largo) << 56;
+    for (std::size_t i = 0; i < largo; ++i)
+        clave |= std::uint64_t(Codigo(cuerpo[i])) << (8 * i);
     return clave;
 }
 
@@ -49,19 +55,14 @@ public:
     {
         while (!Prueba(multiplicador_))
             multiplicador_ = (multiplicador_ + 0x4A8AE9229ED9BA3Au) | 1;
-        for (const auto &[cuerpo, caracter] : Cuerpos())
-            ranuras_[Ranura(Clave(cuerpo))] = Clave(cuerpo) | std::uint64_t(caracter) << 48;
+        for (const auto &[cuerpo, caracter] : Cuerpos()) {
+            const std::uint64_t clave = Clave(cuerpo.data(), cuerpo.size());
+            ranuras_[Ranura(clave)] = clave | std::uint64_t(caracter) << 48;
+        }
     }
 
-    // The character for a body, or 0 when the table has none.
-    constexpr char16_t Busca(std::u16string_view cuerpo) const
-    {
-        if (cuerpo.empty() || cuerpo.size() > CuerpoMaximo)
-            return 0;
-        return Busca(Clave(cuerpo));
-    }
-
-    // The same for a key from Clave or ClaveEn (bits 48-55 clear).
+    // The character for a key from Clave or ClaveEn (bits 48-55 clear), or 0
+    // when the table has none.
     constexpr char16_t Busca(std::uint64_t clave) const
     {
         const std::uint64_t ranura = ranuras_[Ranura(clave)];
@@ -101,7 +102,7 @@ private:
     {
         std::array<std::uint64_t, (1 << Bits) / 64> usadas{};
         for (const auto &cuerpo : Cuerpos()) {
-            const std::size_t r = std::size_t((Clave(cuerpo.Texto) * m) >> (64 - Bits));
+            const std::size_t r = std::size_t((Clave(cuerpo.Texto.data(), cuerpo.Texto.size()) * m) >> (64 - Bits));
             if (usadas[r / 64] >> (r % 64) & 1)
                 return false;
             usadas[r / 64] |= std::uint64_t(1) << (r % 64);
@@ -115,26 +116,28 @@ private:
 
 constexpr Referencias TablaReferencias;
 
-// Copies runs of characters that are neither of two triggers (codes from 2
-// to 255), a step at a time.
+// Copies runs of units that are neither of two triggers (ASCII codes from 2
+// on), a step at a time.
+template <typename Unidad>
 class Buscador {
 public:
     Buscador(char16_t a, char16_t b) : a_(a), b_(b) {}
 
-    // Copies the characters at p to w up to the first trigger, and returns
-    // where it stopped. May write up to a step past w.
-    const char16_t *Copia(const char16_t *p, const char16_t *fin, char16_t *&w) const
+    // Copies the units at p to w up to the first trigger, and returns where
+    // it stopped. May write up to a step past w.
+    const Unidad *Copia(const Unidad *p, const Unidad *fin, Unidad *&w) const
     {
-        for (; std::size_t(fin - p) >= V::Paso; p += V::Paso, w += V::Paso) {
-            const V::Bloque b = V::Carga(p);
-            V::Copia(p, w);
-            if (const V::Marcas m = V::Iguales(b, a_) | V::Iguales(b, b_)) {
-                const std::size_t i = V::Indice(m);
+        using J = V<Unidad>;
+        for (; std::size_t(fin - p) >= J::Paso; p += J::Paso, w += J::Paso) {
+            const typename J::Bloque b = J::Carga(p);
+            J::Copia(p, w);
+            if (const typename J::Marcas m = J::Iguales(b, a_) | J::Iguales(b, b_)) {
+                const std::size_t i = J::Indice(m);
                 w += i;
                 return p + i;
             }
         }
-        while (p != fin && *p != a_ && *p != b_)
+        while (p != fin && Codigo(*p) != a_ && Codigo(*p) != b_)
             *w++ = *p++;
         return p;
     }
@@ -145,22 +148,36 @@ private:
 };
 
 // The key of the reference that may start at p ('&'), and its body's length:
-// the characters before the first ';' among the next seven, if one to six.
+// the units before the first ';' among the next seven, if one to six.
 // Returns 0 when there is none.
-inline std::uint64_t ClaveEn(const char16_t *p, const char16_t *fin, std::size_t &largo)
+template <typename Unidad>
+std::uint64_t ClaveEn(const Unidad *p, const Unidad *fin, std::size_t &largo)
 {
-    const char16_t *const tope = p + std::min<std::ptrdiff_t>(fin - p, CuerpoMaximo + 2);
-    const char16_t *const q = std::find(p + 1, tope, u';');
+    const Unidad *const tope = p + std::min<std::ptrdiff_t>(fin - p, CuerpoMaximo + 2);
+    const Unidad *const q = std::find(p + 1, tope, Unidad(';'));
     largo = std::size_t(q - p - 1);
     if (q == tope || largo == 0)
         return 0;
     if (fin - p >= 9)
-        return V::Clave(p + 1, largo);
-    for (const char16_t *c = p + 1; c != q; ++c) {
-        if (!EsCuerpo(*c))
+        return V<Unidad>::Clave(p + 1, largo);
+    for (const Unidad *c = p + 1; c != q; ++c) {
+        if (!EsCuerpo(Codigo(*c)))
             return 0;
     }
-    return Clave({p + 1, largo});
+    return Clave(p + 1, largo);
+}
+
+// Whether the units [p, fin) begin with the ASCII text t.
+template <typename Unidad>
+bool Empieza(const Unidad *p, const Unidad *fin, std::string_view t)
+{
+    if (std::size_t(fin - p) < t.size())
+        return false;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (Codigo(p[i]) != unsigned(t[i]))
+            return false;
+    }
+    return true;
 }
 
 // The decoding chain: "&amp;" -> "&", "&#38;" -> "&", the fused references,
@@ -168,8 +185,8 @@ inline std::uint64_t ClaveEn(const char16_t *p, const char16_t *fin, std::size_t
 // streaming replace-all that hands its output to the next one.
 constexpr int EtapaReferencias = 2;
 constexpr int EtapaBR = 3;
-constexpr std::array<std::u16string_view, EtapaBR + 4> Patrones = {
-    u"&amp;", u"&#38;", u"", u"<BR>\n\r", u"<BR>\r\n", u"<BR>\r", u"<BR>",
+constexpr std::array<std::string_view, EtapaBR + 4> Patrones = {
+    "&amp;", "&#38;", "", "<BR>\n\r", "<BR>\r\n", "<BR>\r", "<BR>",
 };
 
 // What the chain can hold back at once: every partial match and a reference
@@ -177,33 +194,35 @@ constexpr std::array<std::u16string_view, EtapaBR + 4> Patrones = {
 // most what it consumed and that.
 constexpr std::size_t Retenidos = [] {
     std::size_t n = 1 + CuerpoMaximo;
-    for (std::u16string_view patron : Patrones)
+    for (std::string_view patron : Patrones)
         n += patron.empty() ? 0 : patron.size() - 1;
     return n;
 }();
 
-constexpr std::size_t BloqueHTML = 16384;  // input characters per block
-using SalidaTexto = Salida<BloqueHTML + 64 + Retenidos + Holgura>;  // 64: a block may end up to a map late
+constexpr std::size_t BloqueHTML = 16384;  // input units per block
+template <typename Unidad>
+using SalidaTexto = Salida<Unidad, BloqueHTML + 64 + Retenidos + Holgura>;  // 64: a block may end up to a map late
 
+template <typename Unidad>
 class Decodificador {
 public:
     explicit Decodificador(int opciones)
         : espacios_(opciones & OpcionEspacios), saltos_(opciones & OpcionSaltos),
-          salto_((opciones & OpcionSoloCR) ? u"\r" : u"\r\n")
+          salto_((opciones & OpcionSoloCR) ? "\r" : "\r\n")
     {
         for (int etapa = 0; etapa < int(etapas_.size()); ++etapa) {
             if (etapa != EtapaReferencias)
-                etapas_[std::size_t(etapa)] = {Patrones[std::size_t(etapa)], etapa < EtapaBR ? u"&" : salto_};
+                etapas_[std::size_t(etapa)] = {Patrones[std::size_t(etapa)], etapa < EtapaBR ? "&" : salto_};
         }
         ultima_ = saltos_ ? EtapaBR + 4 : EtapaBR;
     }
 
-    void Convierte(const char16_t *p, const char16_t *const fin, SalidaTexto &salida)
+    void Convierte(const Unidad *p, const Unidad *const fin, SalidaTexto<Unidad> &salida)
     {
-        const Buscador disparador(u'&', saltos_ ? u'<' : u'&');
+        const Buscador<Unidad> disparador(u'&', saltos_ ? u'<' : u'&');
         while (p != fin) {
             // A block may end up to a map late (see Ventanas): shortcuts look ahead.
-            const char16_t *tope = p + std::min(std::size_t(fin - p), BloqueHTML);
+            const Unidad *tope = p + std::min(std::size_t(fin - p), BloqueHTML);
             w_ = salida.Bloque();
             while (p < tope && !Ocioso())
                 Pasa(0, *p++);
@@ -216,7 +235,7 @@ public:
                     p += hechos;
                     continue;
                 }
-                // The chain, one character at a time, until every stage is idle.
+                // The chain, one unit at a time, until every stage is idle.
                 do
                     Pasa(0, *p++);
                 while (p < tope && !Ocioso());
@@ -229,10 +248,9 @@ public:
     }
 
 private:
-
     struct Sustitucion {
-        std::u16string_view Buscado;
-        std::u16string_view Reemplazo;
+        std::string_view Buscado;
+        std::string_view Reemplazo;
         std::size_t Hechos = 0;  // length of the partial match held back
     };
 
@@ -242,41 +260,43 @@ private:
                std::all_of(etapas_.begin(), etapas_.end(), [](const Sustitucion &s) { return s.Hechos == 0; });
     }
 
-    // Where the characters '&', '<' (with line breaks on) and ';' are among
+    // Where the units '&', '<' (with line breaks on) and ';' are among
     // sixty-four, one bit each.
     struct Mapa {
         std::uint64_t Disparos = 0;
         std::uint64_t Fines = 0;
     };
 
-    Mapa Cartografia(const char16_t *p) const
+    Mapa Cartografia(const Unidad *p) const
     {
+        using J = V<Unidad>;
         Mapa m;
-        for (std::size_t k = 0; k < 64; k += V::Paso) {
-            const V::Bloque b = V::Carga(p + k);
-            V::Marcas disparo = V::Iguales(b, u'&');
+        for (std::size_t k = 0; k < 64; k += J::Paso) {
+            const typename J::Bloque b = J::Carga(p + k);
+            typename J::Marcas disparo = J::Iguales(b, u'&');
             if (saltos_)
-                disparo |= V::Iguales(b, u'<');
-            m.Disparos |= V::Bits(disparo) << k;
-            m.Fines |= V::Bits(V::Iguales(b, u';')) << k;
+                disparo |= J::Iguales(b, u'<');
+            m.Disparos |= J::Bits(disparo) << k;
+            m.Fines |= J::Bits(J::Iguales(b, u';')) << k;
         }
         return m;
     }
 
     // The fast path for text full of references, while every stage is idle:
-    // one map per sixty-four characters says where every '&' and ';' is, so
+    // one map per sixty-four units says where every '&' and ';' is, so
     // finding the next reference and its end needs no scan that waits for the
     // previous one. Handles plain references as Atajo does and stops, at the
     // trigger, at anything else (a '<', "&amp;", "&#38;", a reference to '<'),
-    // or where fewer than Margen characters are left: a map reads p[0, 64), a
+    // or where fewer than Margen units are left: a map reads p[0, 64), a
     // trigger's key up to p[i + 9) for i up to 56, and copying a run from
     // within the map up to p[63 + Paso).
     static constexpr std::size_t Margen = 80;
-    static_assert(Margen >= 63 + V::Paso && Margen >= 56 + 9);
+    static_assert(Margen >= 63 + V<Unidad>::Paso && Margen >= 56 + 9);
 
-    const char16_t *Ventanas(const char16_t *p, const char16_t *const tope, const char16_t *const fin)
+    const Unidad *Ventanas(const Unidad *p, const Unidad *const tope, const Unidad *const fin)
     {
-        char16_t *w = w_;
+        using J = V<Unidad>;
+        Unidad *w = w_;
         while (p < tope && std::size_t(fin - p) >= Margen) {
             const Mapa m = Cartografia(p);
             std::uint64_t disparos = m.Disparos;
@@ -284,29 +304,28 @@ private:
             for (;;) {
                 // A trigger past 56 may have its ';' beyond the map: the next map starts there.
                 const std::size_t i = disparos ? std::size_t(std::countr_zero(disparos)) : 64;
-                for (std::size_t k = hecho; k < std::min<std::size_t>(i, 64); k += V::Paso)
-                    V::Copia(p + k, w + (k - hecho));
+                for (std::size_t k = hecho; k < std::min<std::size_t>(i, 64); k += J::Paso)
+                    J::Copia(p + k, w + (k - hecho));
                 w += std::min<std::size_t>(i, 64) - hecho;
                 if (i > 56) {
                     p += std::min<std::size_t>(i, 64);
                     break;
                 }
-                if (p[i] != u'&') {
+                if (Codigo(p[i]) != u'&') {
                     w_ = w;
                     return p + i;
                 }
                 const std::size_t largo = std::size_t(std::countr_zero((m.Fines >> (i + 1)) | 0x80u));
-                const char16_t c =
-                    largo - 1 < CuerpoMaximo ? TablaReferencias.Busca(V::Clave(p + i + 1, largo)) : 0;
+                const char16_t c = largo - 1 < CuerpoMaximo ? TablaReferencias.Busca(J::Clave(p + i + 1, largo)) : 0;
                 if (c == u'&' || (c == u'<' && saltos_)) {
                     w_ = w;
                     return p + i;  // the chain's business, as in Atajo
                 }
                 if (c == 0 || (c == u' ' && !espacios_)) {
-                    *w++ = u'&';
+                    *w++ = Unidad('&');
                     hecho = i + 1;
                 } else {
-                    *w++ = c;
+                    w = PonCaracter(c, w);
                     hecho = i + largo + 2;
                 }
                 disparos &= disparos - 1;  // a reference's body holds no trigger
@@ -317,43 +336,42 @@ private:
     }
 
     // Within the chain, where "&amp;" and "&#38;" have had their own stages.
-    char16_t BuscaCuerpo(std::u16string_view cuerpo) const
+    char16_t BuscaCuerpo(const Unidad *cuerpo, std::size_t largo) const
     {
-        const char16_t c = TablaReferencias.Busca(cuerpo);
+        const char16_t c = largo == 0 || largo > CuerpoMaximo ? 0 : TablaReferencias.Busca(Clave(cuerpo, largo));
         return c == u'&' || (c == u' ' && !espacios_) ? 0 : c;
     }
 
     // Handles what needs no chain at all while every stage is idle, and
     // leaves every stage idle: a reference that cannot cascade, or a "<BR>"
-    // whose neighbours cannot. Returns the number of characters consumed, or
-    // 0 to take the chain.
-    std::size_t Atajo(const char16_t *p, const char16_t *fin)
+    // whose neighbours cannot. Returns the number of units consumed, or 0 to
+    // take the chain.
+    std::size_t Atajo(const Unidad *p, const Unidad *fin)
     {
-        if (*p == u'&') {
+        if (Codigo(*p) == u'&') {
             std::size_t largo = 0;
             const std::uint64_t clave = ClaveEn(p, fin, largo);
             const char16_t c = clave ? TablaReferencias.Busca(clave) : 0;
             if (c == u'&' || (c == u'<' && saltos_))
                 return 0;  // "&amp;" or "&#38;" may make a new reference, '<' may begin a "<BR>"
             if (c == 0 || (c == u' ' && !espacios_)) {
-                *w_++ = u'&';  // starts no reference, nor can anything decoded from it
+                *w_++ = Unidad('&');  // starts no reference, nor can anything decoded from it
                 return 1;
             }
-            *w_++ = c;
+            w_ = PonCaracter(c, w_);
             return largo + 2;
         }
 
         // '<', only a trigger with line breaks on. 'B' and 'R' cannot come out of
         // a reference, but '>' can ("&gt;").
-        const std::u16string_view resto(p, std::size_t(fin - p));
-        if (!resto.starts_with(std::u16string_view(u"<BR>", 4))) {
-            if (resto.starts_with(std::u16string_view(u"<BR&", 4)))
+        if (!Empieza(p, fin, "<BR>")) {
+            if (Empieza(p, fin, "<BR&"))
                 return 0;
-            *w_++ = u'<';
+            *w_++ = Unidad('<');
             return 1;
         }
-        const char16_t a = resto.size() > 4 ? resto[4] : 0;
-        const char16_t b = resto.size() > 5 ? resto[5] : 0;
+        const unsigned a = fin - p > 4 ? Codigo(p[4]) : 0;
+        const unsigned b = fin - p > 5 ? Codigo(p[5]) : 0;
         if (a == u'<' || a == u'&')
             return 0;  // a later "<BR>" may still put a break behind this one
         w_ = std::copy(salto_.begin(), salto_.end(), w_);
@@ -362,7 +380,7 @@ private:
         return a == CR ? 5 : 4;
     }
 
-    void Pasa(int etapa, char16_t c)
+    void Pasa(int etapa, Unidad c)
     {
         if (etapa == EtapaReferencias)
             return Referencia(c);
@@ -370,46 +388,54 @@ private:
             *w_++ = c;
             return;
         }
-        Sustitucion &s = etapas_[etapa];
-        if (c == s.Buscado[s.Hechos]) {
+        Sustitucion &s = etapas_[std::size_t(etapa)];
+        if (Codigo(c) == unsigned(s.Buscado[s.Hechos])) {
             if (++s.Hechos == s.Buscado.size()) {
                 s.Hechos = 0;
-                for (char16_t r : s.Reemplazo)
-                    Pasa(etapa + 1, r);
+                for (char r : s.Reemplazo)
+                    Pasa(etapa + 1, Unidad(r));
             }
             return;
         }
-        // The first character of every pattern occurs only once in it, so a
-        // failed partial match can only start again at c itself.
+        // The first unit of every pattern occurs only once in it, so a failed
+        // partial match can only start again at c itself.
         const std::size_t hechos = std::exchange(s.Hechos, 0);
         for (std::size_t i = 0; i < hechos; ++i)
-            Pasa(etapa + 1, s.Buscado[i]);
-        if (c == s.Buscado[0])
+            Pasa(etapa + 1, Unidad(s.Buscado[i]));
+        if (Codigo(c) == unsigned(s.Buscado[0]))
             s.Hechos = 1;
         else
             Pasa(etapa + 1, c);
     }
 
-    void Referencia(char16_t c)
+    // A decoded character goes on as its units.
+    void PasaCaracter(char16_t c)
+    {
+        Unidad unidades[2];
+        for (Unidad *u = unidades, *fin = PonCaracter(c, unidades); u != fin; ++u)
+            Pasa(EtapaBR, *u);
+    }
+
+    void Referencia(Unidad c)
     {
         if (pendiente_ == 0) {
-            if (c == u'&')
+            if (Codigo(c) == u'&')
                 retenido_[pendiente_++] = c;
             else
                 Pasa(EtapaBR, c);
             return;
         }
-        if (c == u';') {
-            if (const char16_t d = BuscaCuerpo({retenido_.data() + 1, pendiente_ - 1})) {
+        if (Codigo(c) == u';') {
+            if (const char16_t d = BuscaCuerpo(retenido_.data() + 1, pendiente_ - 1)) {
                 pendiente_ = 0;
-                Pasa(EtapaBR, d);
+                PasaCaracter(d);
             } else {
                 SueltaReferencia();
                 Pasa(EtapaBR, c);
             }
             return;
         }
-        if (EsCuerpo(c) && pendiente_ <= CuerpoMaximo) {
+        if (EsCuerpo(Codigo(c)) && pendiente_ <= CuerpoMaximo) {
             retenido_[pendiente_++] = c;
             return;
         }
@@ -433,31 +459,34 @@ private:
                 SueltaReferencia();
                 continue;
             }
-            Sustitucion &s = etapas_[etapa];
+            Sustitucion &s = etapas_[std::size_t(etapa)];
             const std::size_t hechos = std::exchange(s.Hechos, 0);
             for (std::size_t i = 0; i < hechos; ++i)
-                Pasa(etapa + 1, s.Buscado[i]);
+                Pasa(etapa + 1, Unidad(s.Buscado[i]));
         }
     }
 
     const bool espacios_;
     const bool saltos_;
-    const std::u16string_view salto_;
-    char16_t *w_ = nullptr;
+    const std::string_view salto_;
+    Unidad *w_ = nullptr;
     int ultima_;
     std::array<Sustitucion, Patrones.size()> etapas_{};  // slot EtapaReferencias unused
-    std::array<char16_t, 1 + CuerpoMaximo> retenido_{};
+    std::array<Unidad, 1 + CuerpoMaximo> retenido_{};
     std::size_t pendiente_ = 0;
 };
 
 }  // namespace
 
-std::u16string DecodificaHTML(std::u16string_view origen, int opciones)
+template <typename Unidad>
+void DecodificaHTML(std::basic_string_view<Unidad> origen, int opciones, std::basic_string<Unidad> &destino)
 {
     // Every operation of this direction shortens or keeps the text.
-    SalidaTexto salida(origen.size());
-    Decodificador(opciones).Convierte(origen.data(), origen.data() + origen.size(), salida);
-    return std::move(salida).Resultado();
+    SalidaTexto<Unidad> salida(destino, origen.size());
+    Decodificador<Unidad>(opciones).Convierte(origen.data(), origen.data() + origen.size(), salida);
 }
+
+template void DecodificaHTML(std::u16string_view, int, std::u16string &);
+template void DecodificaHTML(std::string_view, int, std::string &);
 
 }  // namespace ConversionesTextoHTML

@@ -6,7 +6,17 @@
 // character that an earlier one wrote (LF is removed before CR writes one,
 // and "&nbsp;" has no blank). So each character is simply mapped, and a
 // character that maps to itself may be copied in bulk.
+//
+// The same code serves UTF-16 units and UTF-8 bytes. In UTF-8 a character
+// from 128 to 255 is the two bytes 0xC2 or 0xC3 and a continuation byte; it
+// is looked up as one code, and every other byte that is not ASCII is copied
+// as it is. So the result is the UTF-8 of the UTF-16 result, with one care:
+// removing LF can bring a lone high surrogate (three bytes) right before a
+// lone low one, which in UTF-16 then form a pair, written in four bytes. The
+// map notes any LF that is followed by a byte 0xED (which begins every
+// encoded surrogate) and such a result is then mended in one more pass.
 
+#include "Codificaciones.h"
 #include "Comun.h"
 #include "Vectores.h"
 
@@ -17,11 +27,17 @@
 namespace ConversionesTextoHTML {
 namespace {
 
-using V = Vectores::Juego;  // the vector helpers of this machine
+template <typename Unidad>
+using V = Vectores::Juego<Unidad>;  // the vector helpers of this machine
 
 constexpr std::size_t LargoMaximo = 8;  // the longest replacement, "&plusmn;"
-constexpr std::size_t BloqueTexto = 4096;  // input characters per block
-using SalidaHTML = Salida<LargoMaximo * BloqueTexto + Holgura>;
+constexpr std::size_t BloqueTexto = 4096;  // input units per block
+// A block writes at most LargoMaximo units per unit read (a UTF-8 character of
+// two bytes writes at most eight), and may read three units past its end.
+template <typename Unidad>
+using SalidaHTML = Salida<Unidad, LargoMaximo * (BloqueTexto + 3) + Holgura>;
+
+constexpr unsigned PrimeroSustituto = 0xED;  // the first byte of every encoded surrogate
 
 // The characters below 161 that change, in the order of their codes.
 struct Sueltos {
@@ -31,13 +47,18 @@ struct Sueltos {
     constexpr std::u16string_view Vista() const { return {Codigos.data(), Cuantos}; }
 };
 
-// What every character below 256 becomes under one option word.
+// What every character below 256 becomes under one option word, in units of
+// the text. A character that does not change has its own form: one unit, or
+// in UTF-8 the two bytes of a character from 128 up.
+template <typename Unidad>
 class TablaCodificacion {
 public:
-    constexpr explicit TablaCodificacion(int opciones)
+    constexpr explicit TablaCodificacion(int opciones) : quitaLF_(opciones & OpcionSaltos)
     {
-        for (int c = 0; c < 256; ++c)
-            Asigna(char16_t(c), std::u16string_view(&(reemplazo_[c].Texto[0] = char16_t(c)), 1));
+        for (unsigned c = 0; c < 256; ++c) {
+            largo_[c] = std::uint8_t(PonCaracter(c, reemplazo_[c].Texto) - reemplazo_[c].Texto);
+            propio_[c] = largo_[c];
+        }
         for (std::size_t i = 0; i < Entidades.size(); ++i) {
             if (!Entidades[i].Especial || (opciones & OpcionEntidadesHtml))
                 Asigna(char16_t(Entidades[i].Codigo),
@@ -53,8 +74,11 @@ public:
             Asigna(u' ', u"&nbsp;");
     }
 
-    constexpr bool Cambia(char16_t c) const { return largo_[c] != 1 || reemplazo_[c].Texto[0] != c; }
-    constexpr int Crece(char16_t c) const { return int(largo_[c]) - 1; }
+    constexpr bool Cambia(char16_t c) const { return cambia_[c]; }
+    // How much longer c's replacement is than c's own form.
+    constexpr int Crece(char16_t c) const { return int(largo_[c]) - int(propio_[c]); }
+    // Whether LF is removed, and so may join two surrogates (UTF-8 only).
+    constexpr bool QuitaLF() const { return EsUtf8<Unidad> && quitaLF_; }
 
     // Every one from 161 to 255 changes.
     constexpr Sueltos CambianBajo161() const
@@ -69,29 +93,48 @@ public:
         return s;
     }
 
-    // Writes what c (below 256) becomes at w; always stores 8 characters.
-    char16_t *Escribe(char16_t c, char16_t *w) const
+    // Writes what c (below 256) becomes at w; always stores LargoMaximo units.
+    Unidad *Escribe(unsigned c, Unidad *w) const
     {
         Guarda(c, w);
         return w + largo_[c];
     }
 
-    // The same for any character.
-    char16_t *EscribeCualquiera(char16_t c, char16_t *w) const
+    // Maps the character at p (p < fin) to w, and returns where the next one
+    // begins. Notes at `une` a removed LF before a byte 0xED.
+    const Unidad *MapeaUno(const Unidad *p, const Unidad *fin, Unidad *&w, bool &une) const
     {
-        if (c < 256)
-            return Escribe(c, w);
-        *w = c;
-        return w + 1;
+        const unsigned c = Codigo(*p);
+        if constexpr (EsUtf8<Unidad>) {
+            if (c < 0x80) {
+                w = Escribe(c, w);
+                une |= c == LF && QuitaLF() && p + 1 != fin && Codigo(p[1]) == PrimeroSustituto;
+                return p + 1;
+            }
+            // 0xC2 or 0xC3 and a continuation byte: a character from 128 to 255.
+            if ((c & 0xFE) == 0xC2 && p + 1 != fin && (Codigo(p[1]) & 0xC0) == 0x80) {
+                w = Escribe((c & 1) << 6 | 0x80 | (Codigo(p[1]) & 0x3F), w);
+                return p + 2;
+            }
+            *w++ = *p;
+            return p + 1;
+        } else {
+            if (c < 256)
+                w = Escribe(c, w);
+            else
+                *w++ = *p;
+            return p + 1;
+        }
     }
 
-    // Four characters below 256. Each store's place is summed from the
-    // lengths alone, so it need not wait for the store before it.
-    char16_t *EscribeCuatro(const char16_t *p, char16_t *w) const
+    // Four units below 256 (UTF-8: ASCII). Each store's place is summed from
+    // the lengths alone, so it need not wait for the store before it.
+    Unidad *EscribeCuatro(const Unidad *p, Unidad *w) const
     {
-        std::uint64_t x;  // the four in one load
-        std::memcpy(&x, p, sizeof x);
-        const auto c = [x](int i) { return char16_t(x >> (16 * i)); };
+        std::uint64_t x = 0;  // the four in one load
+        std::memcpy(&x, p, 4 * sizeof(Unidad));
+        constexpr int Ancho = 8 * int(sizeof(Unidad));
+        const auto c = [x](int i) { return unsigned(x >> (Ancho * i)) & ((1u << Ancho) - 1); };
         const std::uint32_t a = largo_[c(0)], ab = a + largo_[c(1)], abc = ab + largo_[c(2)];
         Guarda(c(0), w);
         Guarda(c(1), w + a);
@@ -101,22 +144,27 @@ public:
     }
 
 private:
-    // A replacement padded to 16 bytes, so it is stored in one move.
-    struct alignas(16) Reemplazo {
-        char16_t Texto[LargoMaximo]{};
+    // A replacement padded to LargoMaximo units, so it is stored in one move.
+    struct alignas(LargoMaximo * sizeof(Unidad)) Reemplazo {
+        Unidad Texto[LargoMaximo]{};
     };
 
-    void Guarda(char16_t c, char16_t *w) const { std::memcpy(w, reemplazo_[c].Texto, sizeof(Reemplazo)); }
+    void Guarda(unsigned c, Unidad *w) const { std::memcpy(w, reemplazo_[c].Texto, sizeof(Reemplazo)); }
 
     constexpr void Asigna(char16_t c, std::u16string_view texto)
     {
         assert(texto.size() <= LargoMaximo);
-        std::copy(texto.begin(), texto.end(), reemplazo_[c].Texto);
+        for (std::size_t i = 0; i < texto.size(); ++i)
+            reemplazo_[c].Texto[i] = Unidad(texto[i]);  // ASCII in every replacement
         largo_[c] = std::uint8_t(texto.size());
+        cambia_[c] = true;
     }
 
     std::array<Reemplazo, 256> reemplazo_{};
     std::array<std::uint8_t, 256> largo_{};
+    std::array<std::uint8_t, 256> propio_{};  // the length of each character's own form
+    std::array<bool, 256> cambia_{};
+    bool quitaLF_;
 };
 
 // How long the result can be, and how many characters change.
@@ -125,11 +173,22 @@ struct Recuento {
     std::size_t Cambian = 0;  // about how many characters change
 };
 
+// Whether Latin1 marks the unit c (see Vectores.h): the codes 161-255, or in
+// UTF-8 the first bytes of the codes 128-255.
+template <typename Unidad>
+constexpr bool EsLatin1(Unidad c)
+{
+    return EsUtf8<Unidad> ? (Codigo(c) & 0xFE) == 0xC2 : Codigo(c) >= 161 && Codigo(c) < 256;
+}
+
 // The bound is counted with three classes, so that one pass needs few tests
-// per step. Each character is counted at no less than its growth g and at no
-// more than 3 + 3 g, so input plus reserve stays below three times input plus
+// per step. Each unit is counted at no less than its growth g and at no more
+// than 3 + 3 g, so input plus reserve stays below three times input plus
 // output (summed: n + n + 3 n + 3 (out - n) = 2 n + 3 out):
-//   - the codes 161-255, at the largest growth among them;
+//   - the codes 161-255, at the largest growth among them; in UTF-8 each
+//     first byte 0xC2 or 0xC3 at that growth (at most 6, which counts the
+//     two bytes of a character from 128 to 160, which does not grow, at no
+//     more than three each);
 //   - the single codes that grow by 4 or 5 (blank, '"', '&', CR followed by
 //     something, numeric '<' and '>'), each tested exactly, at the largest
 //     of their growths;
@@ -137,12 +196,13 @@ struct Recuento {
 //     smallest of them to the largest, at 3; a code in between that does not
 //     grow is counted at 3, one already counted above at 3 more.
 // LF, which shrinks, is not counted.
+template <typename Unidad>
 class Medida {
 public:
     static constexpr int MaximoGrandes = 6;  // blank, CR and the four reserved characters
     static_assert(MaximoGrandes == 6, "Mide has one case per even count up to it");
 
-    constexpr explicit Medida(const TablaCodificacion &tabla)
+    constexpr explicit Medida(const TablaCodificacion<Unidad> &tabla)
     {
         for (int c = 161; c < 256; ++c)
             pesoLatin1_ = std::max(pesoLatin1_, tabla.Crece(char16_t(c)));
@@ -166,7 +226,7 @@ public:
     constexpr int Grandes() const { return cuantosGrandes_; }
     constexpr char16_t Hasta() const { return hasta_; }
 
-    Recuento Mide(const char16_t *p, const char16_t *const fin) const
+    Recuento Mide(const Unidad *p, const Unidad *const fin) const
     {
         // Classes that do not occur are left out of the loop altogether.
         switch ((cuantosGrandes_ + 1) / 2 * 2 + (pesoRango_ ? 1 : 0)) {
@@ -183,15 +243,15 @@ public:
 
 private:
     template <int Grandes, bool ConRango>
-    Recuento Mide(const char16_t *p, const char16_t *const fin) const
+    Recuento Mide(const Unidad *p, const Unidad *const fin) const
     {
         const std::size_t largo = std::size_t(fin - p);
         const std::u16string_view grandes(grandes_.data(), std::size_t(cuantosGrandes_));
-        Vectores::Conteo n = V::Cuenta<Grandes, ConRango>(p, fin, grandes, desde_, hasta_);
+        Vectores::Conteo n = V<Unidad>::template Cuenta<Grandes, ConRango>(p, fin, grandes, desde_, hasta_);
         for (; p != fin; ++p) {
-            n.Latin1 += *p >= 161 && *p < 256;
-            n.Grandes += grandes.find(*p) != grandes.npos;
-            n.Rango += *p >= desde_ && *p <= hasta_;
+            n.Latin1 += EsLatin1(*p);
+            n.Grandes += grandes.find(char16_t(Codigo(*p))) != grandes.npos;
+            n.Rango += Codigo(*p) >= desde_ && Codigo(*p) <= hasta_;
         }
         return {largo + n.Latin1 * std::size_t(pesoLatin1_) + n.Grandes * std::size_t(pesoGrandes_) +
                     n.Rango * std::size_t(pesoRango_),
@@ -211,77 +271,108 @@ private:
 // TopeSueltos, hold for every option word (the bits above 32 play no part):
 // building each table and its measure while compiling fails on any overrun.
 // Eight words per evaluation keep within clang's constexpr step limit.
+template <typename Unidad>
 constexpr bool CabenLasOpciones(int desde)
 {
     for (int opciones = desde; opciones < desde + 8; ++opciones) {
-        const TablaCodificacion tabla(opciones);
+        const TablaCodificacion<Unidad> tabla(opciones);
         const Sueltos sueltos = tabla.CambianBajo161();
         for (char16_t c : sueltos.Vista()) {
             if (c < 2 || c >= Vectores::TopeSueltos)
                 return false;
         }
-        if (Medida(tabla).Hasta() >= Vectores::TopeSueltos)
+        if (Medida<Unidad>(tabla).Hasta() >= Vectores::TopeSueltos)
             return false;
     }
     return true;
 }
-template <int Desde>
-constexpr bool Caben = CabenLasOpciones(Desde);
-static_assert(Caben<0> && Caben<8> && Caben<16> && Caben<24> && Caben<32> && Caben<40> && Caben<48> && Caben<56>);
+template <typename Unidad, int Desde>
+constexpr bool Caben = CabenLasOpciones<Unidad>(Desde);
+template <typename Unidad>
+constexpr bool CabenTodas = Caben<Unidad, 0> && Caben<Unidad, 8> && Caben<Unidad, 16> && Caben<Unidad, 24> &&
+                            Caben<Unidad, 32> && Caben<Unidad, 40> && Caben<Unidad, 48> && Caben<Unidad, 56>;
+static_assert(CabenTodas<char16_t> && CabenTodas<char>);
 
 // At most two bits set.
-inline bool Pocas(V::Marcas marcas)
+template <typename Marcas>
+inline bool Pocas(Marcas marcas)
 {
     marcas &= marcas - 1;
     return (marcas & (marcas - 1)) == 0;
 }
 
-// Maps [p, tope) to w and returns the end of what it wrote. The text goes on
-// to fin, and the steps may read ahead up to there.
+// Maps [p, tope) to w, advances p past what it read (in UTF-8 up to three
+// bytes past tope) and returns the end of what it wrote.
+// The text goes on to fin, and the steps may read ahead up to there.
 //
 // Dense text (most steps with something to change) maps every character:
 // testing each step for marks would cost more than it saves. Sparse text
 // copies unmarked steps whole and handles one or two marks one by one.
-template <int N>
-char16_t *MapeaTramo(const char16_t *p, const char16_t *const tope, const char16_t *const fin, char16_t *w,
-                     const V::Clases<N> &clases, const TablaCodificacion &tabla, bool denso)
+template <typename Unidad, int N>
+Unidad *MapeaTramo(const Unidad *&p, const Unidad *const tope, const Unidad *const fin, Unidad *w,
+                   const typename V<Unidad>::template Clases<N> &clases, const TablaCodificacion<Unidad> &tabla,
+                   bool denso, bool &une)
 {
+    using J = V<Unidad>;
+    constexpr std::size_t Paso = J::Paso;
     // A step may copy a whole step from any point of its own.
-    const char16_t *const ultimo = std::size_t(fin - p) >= 2 * V::Paso ? std::min(tope, fin - (2 * V::Paso - 1)) : p;
-    for (; p < ultimo; p += V::Paso) {
-        const V::Bloque b = V::Carga(p);
+    const Unidad *const ultimo = std::size_t(fin - p) >= 2 * Paso ? std::min(tope, fin - (2 * Paso - 1)) : p;
+    while (p < ultimo) {
+        const typename J::Bloque b = J::Carga(p);
         if (!denso) {
-            V::Marcas marcas = clases.Marca(b);
+            typename J::Marcas marcas = clases.Marca(b);
             if (marcas == 0) {
-                V::Copia(p, w);
-                w += V::Paso;
+                J::Copia(p, w);
+                w += Paso;
+                p += Paso;
                 continue;
             }
             if (Pocas(marcas)) {
                 // Each mark: the run before it unchanged, then its replacement.
-                const char16_t *q = p;
+                // A UTF-8 character may take the first unit of the next step.
+                const Unidad *q = p;
                 do {
-                    const char16_t *h = p + V::Indice(marcas);
-                    V::Copia(q, w);
+                    const Unidad *h = p + J::Indice(marcas);
+                    J::Copia(q, w);
                     w += h - q;
-                    w = tabla.Escribe(*h, w);
-                    q = h + 1;
+                    q = tabla.MapeaUno(h, fin, w, une);
                 } while ((marcas &= marcas - 1) != 0);
-                V::Copia(q, w);
-                w += p + V::Paso - q;
+                if (q < p + Paso) {
+                    J::Copia(q, w);
+                    w += p + Paso - q;
+                    q = p + Paso;
+                }
+                p = q;
                 continue;
             }
         }
-        if (V::HayAltos(b)) {
-            for (std::size_t i = 0; i < V::Paso; ++i)
-                w = tabla.EscribeCualquiera(p[i], w);
+        if constexpr (EsUtf8<Unidad>) {
+            // Four bytes at a time wherever they are ASCII, one character at a
+            // time elsewhere; the step may end up to three bytes late.
+            for (const Unidad *const paso = p + Paso; p < paso;) {
+                std::uint32_t x;
+                std::memcpy(&x, p, 4);
+                if (x & 0x80808080u) {
+                    p = tabla.MapeaUno(p, fin, w, une);
+                    continue;
+                }
+                w = tabla.EscribeCuatro(p, w);
+                p += 4;
+                // Only the last byte's LF may have a byte 0xED after it, outside the four.
+                if (tabla.QuitaLF())
+                    une |= Codigo(p[-1]) == LF && Codigo(p[0]) == PrimeroSustituto;
+            }
+        } else if (J::HayAltos(b)) {
+            for (const Unidad *const paso = p + Paso; p < paso;)
+                p = tabla.MapeaUno(p, fin, w, une);
         } else {
-            for (std::size_t i = 0; i < V::Paso; i += 4)
+            for (std::size_t i = 0; i < Paso; i += 4)
                 w = tabla.EscribeCuatro(p + i, w);
+            p += Paso;
         }
     }
-    for (; p < tope; ++p)
-        w = tabla.EscribeCualquiera(*p, w);
+    while (p < tope)
+        p = tabla.MapeaUno(p, fin, w, une);
     return w;
 }
 
@@ -301,60 +392,69 @@ struct Plan {
     bool Exacto = false;  // Reserva is a bound, not a guess
 };
 
-Plan Planea(const char16_t *inicio, const char16_t *fin, const TablaCodificacion &tabla, bool encoge)
+template <typename Unidad>
+Plan Planea(const Unidad *inicio, const Unidad *fin, const TablaCodificacion<Unidad> &tabla, bool encoge)
 {
     constexpr std::size_t Muestra = 65536;
     const std::size_t n = std::size_t(fin - inicio);
     if (encoge || n <= 2 * Muestra) {
-        const Recuento r = Medida(tabla).Mide(inicio, fin);
+        const Recuento r = Medida<Unidad>(tabla).Mide(inicio, fin);
         return {r.Cota, r.Cambian * 8 >= n, true};
     }
-    const Recuento r = Medida(tabla).Mide(inicio, inicio + Muestra);
+    const Recuento r = Medida<Unidad>(tabla).Mide(inicio, inicio + Muestra);
     const std::size_t crece = (r.Cota - Muestra) * (n / Muestra + 1);  // the sample's growth, scaled up
     return {std::min(n + crece + crece / 16 + 1024, 4 * n), r.Cambian * 8 >= Muestra, false};
 }
 
-template <int N>
-std::u16string CodificaCon(std::u16string_view origen, std::u16string_view sueltos, const TablaCodificacion &tabla,
-                           bool encoge)
+template <typename Unidad, int N>
+void CodificaCon(std::basic_string_view<Unidad> origen, std::u16string_view sueltos,
+                 const TablaCodificacion<Unidad> &tabla, bool encoge, std::basic_string<Unidad> &destino)
 {
-    const char16_t *const inicio = origen.data();
-    const char16_t *const fin = inicio + origen.size();
+    const Unidad *const inicio = origen.data();
+    const Unidad *const fin = inicio + origen.size();
     const Plan plan = Planea(inicio, fin, tabla, encoge);
-    const V::Clases<N> clases(sueltos);
+    const typename V<Unidad>::template Clases<N> clases(sueltos);
 
-    SalidaHTML salida(plan.Reserva);
-    for (const char16_t *p = inicio; p != fin;) {
-        const char16_t *tope = p + std::min(std::size_t(fin - p), BloqueTexto);
-        char16_t *hecho = MapeaTramo<N>(p, tope, fin, salida.Bloque(), clases, tabla, plan.Denso);
+    const std::size_t antes = destino.size();
+    bool une = false;
+    SalidaHTML<Unidad> salida(destino, plan.Reserva);
+    for (const Unidad *p = inicio; p != fin;) {
+        const Unidad *tope = p + std::min(std::size_t(fin - p), BloqueTexto);
+        Unidad *hecho = MapeaTramo<Unidad, N>(p, tope, fin, salida.Bloque(), clases, tabla, plan.Denso, une);
         if (!plan.Exacto)
-            salida.Asegura(hecho, [&] { return Medida(tabla).Mide(tope, fin).Cota; });
+            salida.Asegura(hecho, [&] { return Medida<Unidad>(tabla).Mide(p, fin).Cota; });
         salida.Anade(hecho);
-        p = tope;
     }
-    return std::move(salida).Resultado();
+    if constexpr (EsUtf8<Unidad>) {
+        if (une)
+            destino.resize(antes + Codificaciones::UneSustitutos(destino.data() + antes, destino.size() - antes));
+    }
 }
 
 }  // namespace
 
-std::u16string CodificaTexto(std::u16string_view origen, int opciones)
+template <typename Unidad>
+void CodificaTexto(std::basic_string_view<Unidad> origen, int opciones, std::basic_string<Unidad> &destino)
 {
-    const TablaCodificacion tabla(opciones);
+    const TablaCodificacion<Unidad> tabla(opciones);
     const Sueltos sueltos = tabla.CambianBajo161();
     const std::u16string_view s = sueltos.Vista();
     const bool encoge = opciones & OpcionSaltos;  // LF vanishes
     // One instance per number of single codes keeps their tests in registers.
     static_assert(Sueltos::Maximo == 7, "one case per count");
     switch (sueltos.Cuantos) {
-    case 0: return CodificaCon<0>(origen, s, tabla, encoge);
-    case 1: return CodificaCon<1>(origen, s, tabla, encoge);
-    case 2: return CodificaCon<2>(origen, s, tabla, encoge);
-    case 3: return CodificaCon<3>(origen, s, tabla, encoge);
-    case 4: return CodificaCon<4>(origen, s, tabla, encoge);
-    case 5: return CodificaCon<5>(origen, s, tabla, encoge);
-    case 6: return CodificaCon<6>(origen, s, tabla, encoge);
-    default: return CodificaCon<Sueltos::Maximo>(origen, s, tabla, encoge);
+    case 0: return CodificaCon<Unidad, 0>(origen, s, tabla, encoge, destino);
+    case 1: return CodificaCon<Unidad, 1>(origen, s, tabla, encoge, destino);
+    case 2: return CodificaCon<Unidad, 2>(origen, s, tabla, encoge, destino);
+    case 3: return CodificaCon<Unidad, 3>(origen, s, tabla, encoge, destino);
+    case 4: return CodificaCon<Unidad, 4>(origen, s, tabla, encoge, destino);
+    case 5: return CodificaCon<Unidad, 5>(origen, s, tabla, encoge, destino);
+    case 6: return CodificaCon<Unidad, 6>(origen, s, tabla, encoge, destino);
+    default: return CodificaCon<Unidad, Sueltos::Maximo>(origen, s, tabla, encoge, destino);
     }
 }
+
+template void CodificaTexto(std::u16string_view, int, std::u16string &);
+template void CodificaTexto(std::string_view, int, std::string &);
 
 }  // namespace ConversionesTextoHTML

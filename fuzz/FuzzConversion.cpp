@@ -1,4 +1,7 @@
-// libFuzzer target: the engine must give exactly what the literal model gives.
+// libFuzzer target: the engine must give exactly what the literal model gives,
+// and on the generalised UTF-8 of the same units the UTF-8 of that result. The
+// raw bytes of the input go through the UTF-8 engine as well, valid or not,
+// for the sanitizers' sake: no result is defined for stray bytes to compare.
 //
 // Input: byte 0 bits 0-1 choose the mode (-1 to 2) and bits 2-7 the six
 // option flags; byte 1 fills the option word's bits 8-15 (the sign bit too)
@@ -6,6 +9,7 @@
 // exercised. The rest are UTF-16 code units, little-endian; an odd last byte
 // is dropped.
 
+#include "Codificaciones.h"
 #include "ConversionesTextoHTML.h"
 #include "ModeloLiteral.h"
 
@@ -29,6 +33,19 @@ void Escribe(const char *nombre, const std::u16string &texto)
             std::fprintf(stderr, "\\u{%X}", unsigned(c));
     }
     std::fprintf(stderr, "\"\n");
+}
+
+std::string Utf8(std::u16string_view texto)
+{
+    return Codificaciones::Codifica(texto, Codificaciones::Codificacion::Utf8, Codificaciones::Politica::Tolerante);
+}
+
+// The UTF-8 engine on a buffer of exactly the text's size.
+std::string ConvierteUtf8(std::string_view bytes, int modo, std::int16_t opciones)
+{
+    const std::vector<char> exacto(bytes.begin(), bytes.end());
+    return ConversionesTextoHTML::ConvierteTextoHTML(std::string_view(exacto.data(), exacto.size()),
+                                                     std::int16_t(modo), opciones);
 }
 
 }  // namespace
@@ -58,5 +75,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t lar
         Escribe("engine", obtenido);
         std::abort();
     }
+    if (ConvierteUtf8(Utf8(texto), modo, opciones) != Utf8(esperado)) {
+        std::fprintf(stderr, "\nThe UTF-8 engine differs from the UTF-8 of the result: mode %d, options %d\n", modo,
+                     int(opciones));
+        Escribe("input", texto);
+        Escribe("model", esperado);
+        std::abort();
+    }
+    ConvierteUtf8(std::string_view(reinterpret_cast<const char *>(datos) + 2, largo - 2), modo, opciones);
     return 0;
 }

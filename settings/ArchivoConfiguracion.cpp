@@ -1,6 +1,7 @@
 #include "ArchivoConfiguracion.h"
 
 #include "Catalogo.h"
+#include "Codificaciones.h"
 #include "Configuracion.h"
 
 #include <algorithm>
@@ -16,18 +17,10 @@ namespace {
 // The longest key of the table, "entidadeshtml".
 constexpr std::size_t ClaveMaxima = 13;
 
-// The catalogue keeps its names in UTF-8, all within Latin-1.
+// The catalogue keeps its names in UTF-8.
 std::u16string DesdeUtf8(std::string_view texto)
 {
-    std::u16string u;
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        const auto b = static_cast<unsigned char>(texto[i]);
-        if (b >= 0xC0 && i + 1 < texto.size())
-            u.push_back(char16_t((b & 0x1F) << 6 | (static_cast<unsigned char>(texto[++i]) & 0x3F)));
-        else
-            u.push_back(b);
-    }
-    return u;
+    return Codificaciones::Decodifica(texto, Codificaciones::Codificacion::Utf8, Codificaciones::Politica::Tolerante);
 }
 
 // The values the file may give a language or a direction, lower-cased.

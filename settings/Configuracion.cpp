@@ -1,6 +1,6 @@
 #include "Configuracion.h"
 
-#include "UnidadesUtf16.h"
+#include "Codificaciones.h"
 #include "Windows1252.h"
 
 #include <algorithm>
@@ -27,13 +27,6 @@ char16_t Minuscula(char16_t c)
 }
 
 namespace {
-
-// Byte of one UTF-16 unit, or '?' when the code page has no place for it.
-char ByteWindows1252(char16_t c)
-{
-    const int byte = Windows1252::Byte(c);
-    return byte < 0 ? '?' : char(byte);
-}
 
 // Enough to round any double correctly (its halfway points need at most 767
 // significant digits); further digits only count through a sticky '1'.
@@ -179,16 +172,17 @@ std::u16string Minusculas(std::u16string texto)
 
 double LeeMedida(std::u16string_view valor) { return LectorNumero(valor).Lee(); }
 
+using Codificaciones::Codificacion;
+using Codificaciones::Politica;
+
 std::u16string DesdeWindows1252(std::string_view bytes)
 {
-    std::u16string texto(bytes.size(), u'\0');
-    DesdeWindows1252(bytes, texto.data());
-    return texto;
+    return Codificaciones::Decodifica(bytes, Codificacion::Windows1252, Politica::Tolerante);
 }
 
 char16_t *DesdeWindows1252(std::string_view bytes, char16_t *destino)
 {
-    return std::transform(bytes.begin(), bytes.end(), destino, CaracterWindows1252);
+    return Codificaciones::Decodificador(Codificacion::Windows1252, Politica::Tolerante).Decodifica(bytes, destino);
 }
 
 char16_t CaracterWindows1252(char byte)
@@ -198,14 +192,7 @@ char16_t CaracterWindows1252(char byte)
 
 std::string AWindows1252(std::u16string_view texto)
 {
-    std::string bytes;
-    bytes.reserve(texto.size());
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        const bool par = Utf16::EsAlto(texto[i]) && i + 1 < texto.size() && Utf16::EsBajo(texto[i + 1]);
-        i += par ? 1 : 0;  // one character beyond the BMP, one '?'
-        bytes.push_back(ByteWindows1252(texto[i]));
-    }
-    return bytes;
+    return Codificaciones::Codifica(texto, Codificacion::Windows1252, Politica::Tolerante);
 }
 
 std::string EscribeLinea(std::u16string_view etiqueta, std::u16string_view valor)

@@ -236,21 +236,21 @@ INSTANTIATE_TEST_SUITE_P(
     PorNombre);
 
 // The engine makes no such character from valid input, so only the encoder itself can show it.
-TEST(CodificadorDeBytes, NamesACharacterTheEncodingCannotHoldAndItsOutputOffset)
+TEST(Codificador, NamesACharacterTheEncodingCannotHoldAndItsOutputOffset)
 {
     const std::tuple<Codificacion, char16_t, std::string> filas[] = {
         {Codificacion::Latin1, u'\u20ac', "U+20AC cannot be written in latin1"},
         {Codificacion::Windows1252, u'\u0081', "U+0081 cannot be written in windows-1252"},
         {Codificacion::Utf8, u'\xdc00', "U+DC00 cannot be written in utf-8"}};
     for (const auto &[juego, caracter, mensaje] : filas) {
-        CodificadorDeBytes codificador(juego);
+        Codificaciones::Codificador codificador(juego, Codificaciones::Politica::Estricta);
         char bytes[16];
-        codificador.ABytes(u"ab", bytes);
+        codificador.Codifica(u"ab", bytes);
         try {
-            codificador.ABytes(std::u16string{u'c', caracter}, bytes);
+            codificador.Codifica(std::u16string{u'c', caracter}, bytes);
             ADD_FAILURE() << mensaje;
-        } catch (const EntradaInvalida &e) {
-            EXPECT_EQ(e.what(), "character " + mensaje + ", output at byte offset 3");
+        } catch (const Codificaciones::FalloDeCodificacion &fallo) {
+            EXPECT_STREQ(Mensaje(fallo, juego).what(), ("character " + mensaje + ", output at byte offset 3").c_str());
         }
     }
 }
@@ -571,9 +571,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Vueltas,
 
 std::string Utf8(std::u16string_view texto)
 {
-    std::string bytes(3 * texto.size(), '\0');
-    bytes.resize(std::size_t(CodificadorDeBytes(Codificacion::Utf8).ABytes(texto, bytes.data()) - bytes.data()));
-    return bytes;
+    return Codificaciones::Codifica(texto, Codificacion::Utf8, Codificaciones::Politica::Estricta);
 }
 
 std::string PorTrozos(const std::u16string &texto, const Ajustes &ajustes, std::size_t trozo, std::size_t pedazo)

@@ -1,3 +1,4 @@
+#include "Codificaciones.h"
 #include "ConversionesTextoHTML.h"
 #include "ModeloLiteral.h"
 
@@ -92,11 +93,18 @@ void PrintTo(const Caso &c, std::ostream *os) { *os << c.nombre; }
 
 class Ejemplos : public testing::TestWithParam<Caso> {};
 
+// The generalised UTF-8 the text boxes hold: any UTF-16 text, lone surrogates too.
+std::string Utf8(std::u16string_view texto)
+{
+    return Codificaciones::Codifica(texto, Codificaciones::Codificacion::Utf8, Codificaciones::Politica::Tolerante);
+}
+
 TEST_P(Ejemplos, EngineAndLiteralModelGiveTheExpectedText)
 {
     const Caso &c = GetParam();
     EXPECT_EQ(ConvierteTextoHTML(c.entrada, std::int16_t(c.modo), std::int16_t(c.opciones)), c.esperado);
     EXPECT_EQ(ModeloLiteral::Convierte(c.entrada, c.modo, c.opciones), c.esperado) << "the oracle itself";
+    EXPECT_EQ(ConvierteTextoHTML(Utf8(c.entrada), std::int16_t(c.modo), std::int16_t(c.opciones)), Utf8(c.esperado));
 }
 
 const std::u16string Mezcla = u"a<b & \u00e9 \"x\"";
@@ -121,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"nbsp_euro_and_c1_pass_through", 0, 63, u"\u00a0\u20ac\u0080\u009f", u"\u00a0\u20ac\u0080\u009f"},
         Caso{"nul_and_lone_surrogates_pass_through", 0, 63, std::u16string(u"\0\xD800x\xDC00", 4),
              std::u16string(u"\0\xD800x\xDC00", 4)},
+        Caso{"lone_surrogates_meet_where_lf_is_removed", 0, 2, u"\xD800\n\n\xDC00\xDBFF\n", u"\xD800\xDC00\xDBFF"},
         Caso{"times_and_divide_are_ordinary", 0, 0, u"\u00d7\u00f7", u"&times;&divide;"},
         Caso{"high_bits_ignored", 0, 0x7FC0 | 8, u"<&>", u"&lt;&amp;&gt;"},
         Caso{"all_bits_set_is_option_63", 0, -1, u"< \u00ff\r\n", u"&#60;&nbsp;&#255;<BR>\r"},
@@ -263,10 +272,12 @@ std::u16string TextoAleatorio(std::mt19937 &azar)
 
 // The engine through a buffer of exactly the text's size, so that a read past
 // its end lands in a sanitizer's red zone rather than in a string's spare room.
-std::u16string ConvierteExacto(const std::u16string &texto, int modo, int opciones)
+template <typename Unidad>
+std::basic_string<Unidad> ConvierteExacto(const std::basic_string<Unidad> &texto, int modo, int opciones)
 {
-    const std::vector<char16_t> exacto(texto.begin(), texto.end());
-    return ConvierteTextoHTML({exacto.data(), exacto.size()}, std::int16_t(modo), std::int16_t(opciones));
+    const std::vector<Unidad> exacto(texto.begin(), texto.end());
+    return ConvierteTextoHTML(std::basic_string_view<Unidad>(exacto.data(), exacto.size()), std::int16_t(modo),
+                              std::int16_t(opciones));
 }
 
 std::string Escapa(const std::u16string &s)
@@ -327,6 +338,9 @@ TEST(Diferencial, EngineMatchesTheLiteralModelOnRandomTexts)
         ASSERT_EQ(Escapa(obtenido), Escapa(esperado))
             << "seed " << semilla << ", case " << i << ", mode " << modo << ", options " << opciones
             << ", input \"" << Escapa(texto) << "\" (rerun with VELMORA_SEED=" << semilla << ")";
+        ASSERT_EQ(ConvierteExacto(Utf8(texto), modo, opciones), Utf8(esperado))
+            << "UTF-8, seed " << semilla << ", case " << i << ", mode " << modo << ", options " << opciones
+            << ", input \"" << Escapa(texto) << "\"";
     }
 }
 
@@ -343,6 +357,8 @@ TEST(Diferencial, EngineMatchesTheLiteralModelOnLongTexts)
         const std::u16string obtenido = ConvierteExacto(texto, modo, opciones);
         ASSERT_EQ(Escapa(obtenido), Escapa(esperado))
             << "seed " << semilla << ", long case " << i << ", mode " << modo << ", options " << opciones;
+        ASSERT_TRUE(ConvierteExacto(Utf8(texto), modo, opciones) == Utf8(esperado))
+            << "UTF-8, seed " << semilla << ", long case " << i << ", mode " << modo << ", options " << opciones;
     }
 }
 

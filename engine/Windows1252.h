@@ -5,12 +5,12 @@
 // characters of the same value; the table holds the 32 bytes between.
 //
 // The code page leaves five bytes undefined: 0x81, 0x8D, 0x8F, 0x90, 0x9D.
-// The table gives each its own value (U+0081 and so on), and each use states
-// what it does with them:
-//   - the settings file reads them as those code points and writes those code
-//     points back as the same bytes, so any file makes the round trip;
-//   - velmora-convert refuses them: an undefined byte in its input, or one
-//     of U+0080-U+009F in its output, is invalid input.
+// The table gives each its own value (U+0081 and so on); what a reader does
+// with them is a policy of Codificaciones.h:
+//   - tolerant (the settings file) reads them as those code points and writes
+//     those code points back as the same bytes, so any file makes the round trip;
+//   - strict (velmora-convert) refuses them: an undefined byte in its input,
+//     or one of U+0080-U+009F in its output, is invalid.
 
 #include <array>
 #include <cstddef>
