@@ -1,6 +1,8 @@
 // Throughput of the engine beside the literal model and a plain copy of the
 // same UTF-16 text, counted as input characters per second. Every case
 // measures the whole call, including the owning std::u16string it returns.
+// The UTF-8 engine runs on the UTF-8 of the same text, counted in the same
+// characters (not bytes), so the two are compared per character.
 //
 // Heap. By default the allocator is told to keep freed memory and to serve
 // large blocks from the heap (glibc: no mmap, no trimming), so the copy, the
@@ -15,6 +17,7 @@
 // The machine is shared, so the copy and the engine run five times and the
 // summary takes the best; the model, at about a second per call, runs once.
 
+#include "Codificaciones.h"
 #include "ConversionesTextoHTML.h"
 #include "Corpus.h"
 #include "ModeloLiteral.h"
@@ -54,6 +57,14 @@ const std::u16string &Codificado()
 
 const std::u16string &Entrada(int modo) { return modo == 0 ? Texto() : Codificado(); }
 
+const std::string &Entrada8(int modo)
+{
+    using namespace Codificaciones;
+    static const std::string texto = Codifica(Texto(), Codificacion::Utf8, Politica::Estricta);
+    static const std::string codificado = Codifica(Codificado(), Codificacion::Utf8, Politica::Estricta);
+    return modo == 0 ? texto : codificado;
+}
+
 // The baseline does what the engine's signature does: view in, owning string out.
 [[gnu::noinline]] std::u16string CopiaPlana(std::u16string_view texto) { return std::u16string(texto); }
 
@@ -76,6 +87,16 @@ void Motor(benchmark::State &state)
     state.SetItemsProcessed(std::int64_t(state.iterations() * Entrada(modo).size()));
 }
 
+void Motor8(benchmark::State &state)
+{
+    const int modo = int(state.range(0)), opciones = int(state.range(1));
+    for (auto _ : state) {
+        auto r = ConvierteTextoHTML(Entrada8(modo), std::int16_t(modo), std::int16_t(opciones));
+        benchmark::DoNotOptimize(r.data());
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations() * Entrada(modo).size()));
+}
+
 void Modelo(benchmark::State &state)
 {
     const int modo = int(state.range(0)), opciones = int(state.range(1));
@@ -92,6 +113,14 @@ double Menor(const std::vector<double> &v) { return *std::min_element(v.begin(),
 
 BENCHMARK(Copia)->Unit(benchmark::kMillisecond)->Repetitions(5)->ComputeStatistics("min", Menor)->ReportAggregatesOnly();
 BENCHMARK(Motor)
+    ->ArgsProduct({{0}, {0, 58, 59}})
+    ->Args({1, 0})
+    ->Args({1, 18})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Menor)
+    ->ReportAggregatesOnly();
+BENCHMARK(Motor8)
     ->ArgsProduct({{0}, {0, 58, 59}})
     ->Args({1, 0})
     ->Args({1, 18})
@@ -136,16 +165,17 @@ public:
         const double copia = velocidad(Texto().size(), tiempo_["Copia"]);
         std::printf("\nheap: %s; engine and copy: best of 5\n",
                     Frio() ? "cold (every large block mapped afresh)" : "warm (freed memory reused)");
-        std::printf("%-10s %-8s %10s %14s %14s %10s %12s\n", "direction", "options", "engine ms", "engine Mc/s",
-                    "model Mc/s", "x model", "engine/copy");
+        std::printf("%-10s %-8s %10s %14s %14s %10s %12s %10s %10s\n", "direction", "options", "engine ms",
+                    "engine Mc/s", "model Mc/s", "x model", "engine/copy", "utf-8 ms", "utf-8/16");
         for (const auto &caso : Casos) {
             const std::string sufijo = Sufijo(std::to_string(caso[0]) + "/" + std::to_string(caso[1]));
             const std::size_t caracteres = Entrada(int(caso[0])).size();
             const double motor = velocidad(caracteres, tiempo_["Motor" + sufijo]);
             const double modelo = velocidad(caracteres, tiempo_["Modelo" + sufijo]);
-            std::printf("%-10s %-8d %10.2f %14.0f %14.2f %10.0f %12.2f\n", caso[0] == 0 ? "to HTML" : "to text",
-                        int(caso[1]), tiempo_["Motor" + sufijo], motor / 1e6, modelo / 1e6, motor / modelo,
-                        copia / motor);
+            const double ocho = tiempo_["Motor8" + sufijo];
+            std::printf("%-10s %-8d %10.2f %14.0f %14.2f %10.0f %12.2f %10.2f %10.2f\n",
+                        caso[0] == 0 ? "to HTML" : "to text", int(caso[1]), tiempo_["Motor" + sufijo], motor / 1e6,
+                        modelo / 1e6, motor / modelo, copia / motor, ocho, ocho / tiempo_["Motor" + sufijo]);
         }
         std::printf("plain copy: %.2f ms, %.0f M chars/s\n", tiempo_["Copia"], copia / 1e6);
     }
