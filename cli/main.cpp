@@ -23,9 +23,7 @@ Reads each FILE in turn (standard input when there is none, or for -).
   --to-text         HTML to text
 )";
 
-constexpr std::string_view Pie = R"(  --options N       the whole option word, 0-63: the sum of the numbers
-                    above; options after it change it further
-  --html5           every reference of today's HTML: to text, decoded in
+constexpr std::string_view Pie = R"(  --html5           every reference of today's HTML: to text, decoded in
                     one pass as browsers do (&amp;lt; gives &lt;, where the
                     default gives <), and <BR> and &nbsp; only as written;
                     to HTML, pure ASCII (&#8364;), with --reserved implied
@@ -65,7 +63,9 @@ const std::string &Uso()
             if (o.PorDefecto)
                 texto += Linea("--no-" + std::string(o.Marca.substr(2)), "turn it off");
         }
-        return texto + std::string(Pie);
+        const std::string maxima = std::to_string(Opciones::PalabraMaxima());
+        texto += Linea("--options N", "the whole option word, 0-" + maxima + ": the sum of the numbers");
+        return texto + Linea("", "above; options after it change it further") + std::string(Pie);
     }();
     return uso;
 }
@@ -94,8 +94,9 @@ std::int16_t LeePalabra(std::string_view texto)
     int valor = -1;
     const char *const fin = texto.data() + texto.size();
     const auto [final, error] = std::from_chars(texto.data(), fin, valor);
-    if (error != std::errc() || final != fin || valor < 0 || valor > 63)
-        ErrorDeUso("--options takes a number from 0 to 63, not '" + std::string(texto) + "'");
+    if (error != std::errc() || final != fin || valor < 0 || valor > Opciones::PalabraMaxima())
+        ErrorDeUso("--options takes a number from 0 to " + std::to_string(Opciones::PalabraMaxima()) + ", not '" +
+                   std::string(texto) + "'");
     return std::int16_t(valor);
 }
 

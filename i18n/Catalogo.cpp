@@ -48,6 +48,17 @@ const std::array<FilaCaja, 8> Cajas{{
                          "Só lectura: liñas longas partidas (↵)",
                          "Read-only: long lines broken (↵)"}},
 }};
+
+const std::array<FilaMensaje, 3> Mensajes{{
+    {Mensaje::PortapapelesIlegible, {"No se puede leer el portapapeles.", "No es pot llegir el portapapers.",
+                                     "Non se pode ler o portapapeis.", "The clipboard cannot be read."}},
+    {Mensaje::PortapapelesNoEscribible, {"No se puede escribir en el portapapeles.", "No es pot escriure al portapapers.",
+                                         "Non se pode escribir no portapapeis.", "The clipboard cannot be written to."}},
+    {Mensaje::ConfiguracionNoGuardada, {"No se ha podido guardar la configuración en %1.",
+                                        "No s'ha pogut desar la configuració a %1.",
+                                        "Non se puido gardar a configuración en %1.",
+                                        "The settings could not be saved to %1."}},
+}};
 // clang-format on
 
 }  // namespace Catalogo

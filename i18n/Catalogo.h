@@ -56,4 +56,15 @@ struct FilaCaja {
 
 extern const std::array<FilaCaja, 8> Cajas;
 
+// The messages the program shows beyond those it was first written with, in
+// the interface language; %1 stands for a file's name.
+enum class Mensaje { PortapapelesIlegible, PortapapelesNoEscribible, ConfiguracionNoGuardada };
+
+struct FilaMensaje {
+    Mensaje Que;
+    std::array<const char *, Idiomas.size()> Textos;
+};
+
+extern const std::array<FilaMensaje, 3> Mensajes;
+
 }  // namespace Catalogo

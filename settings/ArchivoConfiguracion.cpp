@@ -14,20 +14,17 @@ using namespace std::string_view_literals;
 
 namespace {
 
-// The longest key of the table, "entidadeshtml".
-constexpr std::size_t ClaveMaxima = 13;
-
 // The catalogue keeps its names in UTF-8.
 std::u16string DesdeUtf8(std::string_view texto)
 {
     return Codificaciones::Decodifica(texto, Codificaciones::Codificacion::Utf8, Codificaciones::Politica::Tolerante);
 }
 
-// The values the file may give a language or a direction, lower-cased.
+// The keys, and the values the file may give a language or a direction, lower-cased.
 struct Nombres {
     std::array<std::u16string, Catalogo::Idiomas.size()> Idiomas;
     std::array<std::u16string, 2> Modos;
-    std::array<std::u16string, Opciones::Tabla.size()> Opciones;  // the keys
+    std::array<std::u16string, Claves.size()> ClavesLeidas;  // the keys of Claves, lower-cased
     std::array<char16_t, 256> Minusculas;  // of each byte, for the keys
 };
 
@@ -39,8 +36,8 @@ const Nombres &NombresLeidos()
             n.Idiomas[i] = Minusculas(DesdeUtf8(Catalogo::Idiomas[i].Nombre));
         for (std::size_t i = 0; i < n.Modos.size(); ++i)
             n.Modos[i] = Minusculas(std::u16string(Modos[i]));
-        for (std::size_t i = 0; i < n.Opciones.size(); ++i)
-            n.Opciones[i] = Minusculas(std::u16string(Opciones::Tabla[i].Clave));
+        for (std::size_t i = 0; i < n.ClavesLeidas.size(); ++i)
+            n.ClavesLeidas[i] = Minusculas(std::u16string(Claves[i].Escrita));
         for (std::size_t b = 0; b < n.Minusculas.size(); ++b)
             n.Minusculas[b] = Minuscula(CaracterWindows1252(char(b)));
         return n;
@@ -63,26 +60,38 @@ Lector::Lector(Marcas inicial, std::function<void(Aviso)> avisa)
 
 void Lector::Anade(std::string_view bytes)
 {
-    while (!bytes.empty()) {
-        if (std::exchange(trasCR_, false) && bytes.front() == '\n') {
-            bytes.remove_prefix(1);
+    const char *p = bytes.data();
+    const char *const fin = p + bytes.size();
+    // The next CR and the next LF at or after p, each found once per piece.
+    const char *cr = nullptr, *lf = nullptr;
+    const auto busca = [&](char c) {
+        const void *encontrado = std::memchr(p, c, std::size_t(fin - p));
+        return encontrado ? static_cast<const char *>(encontrado) : fin;
+    };
+    while (p < fin) {
+        if (std::exchange(trasCR_, false) && *p == '\n') {
+            ++p;
             continue;
         }
-        const void *cr = std::memchr(bytes.data(), '\r', bytes.size());
-        if (!cr) {
-            AnadeALinea(bytes);
+        if (cr < p)
+            cr = busca('\r');
+        if (lf < p)
+            lf = busca('\n');
+        const char *const salto = std::min(cr, lf);
+        const std::string_view linea(p, std::size_t(salto - p));
+        if (salto == fin) {
+            AnadeALinea(linea);
             return;
         }
-        const auto largo = std::size_t(static_cast<const char *>(cr) - bytes.data());
         if (linea_.empty()) {
-            AplicaLinea(bytes.substr(0, std::min(largo, LineaMaxima)));
+            AplicaLinea(linea.substr(0, LineaMaxima));
         } else {
-            AnadeALinea(bytes.substr(0, largo));
+            AnadeALinea(linea);
             AplicaLinea(linea_);
             linea_.clear();
         }
-        bytes.remove_prefix(largo + 1);
-        trasCR_ = true;
+        trasCR_ = *salto == '\r';
+        p = salto + 1;
     }
 }
 
@@ -125,35 +134,41 @@ void Lector::AplicaLinea(std::string_view linea)
             items[std::size_t(item - leidos.begin())] = true;
             return;
         }
-        avisa_(aviso);
+        if (!std::exchange(avisado_[std::size_t(aviso)], true))
+            avisa_(aviso);
         items[0] = true;
     };
 
-    if (clave == u"idioma"sv) {
-        marca(marcas_.Idiomas, nombres.Idiomas, Aviso::IdiomaNoReconocido);
-    } else if (clave == u"modo"sv) {
-        marca(marcas_.Modos, nombres.Modos, Aviso::ModoNoReconocido);
-    } else if (clave == u"ancho"sv) {
-        ancho_ = valor;
-    } else if (clave == u"alto"sv) {
-        alto_ = valor;
-    } else {
-        for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i) {
-            if (clave == nombres.Opciones[i])
-                marcas_.Opciones[i] = EsSi(valor);
-        }
+    const auto fila = std::find(nombres.ClavesLeidas.begin(), nombres.ClavesLeidas.end(), clave);
+    if (fila == nombres.ClavesLeidas.end())
+        return;
+    const Clave &leida = Claves[std::size_t(fila - nombres.ClavesLeidas.begin())];
+    switch (leida.Que) {
+    case Dato::Idioma: marca(marcas_.Idiomas, nombres.Idiomas, Aviso::IdiomaNoReconocido); break;
+    case Dato::Modo: marca(marcas_.Modos, nombres.Modos, Aviso::ModoNoReconocido); break;
+    case Dato::Opcion: marcas_.Opciones[leida.Opcion] = EsSi(valor); break;
+    case Dato::Ancho: ancho_ = valor; break;
+    case Dato::Alto: alto_ = valor; break;
     }
 }
 
 std::string Escribe(const Guardado &guardado)
 {
-    const auto numero = [](double twips) { return std::to_string(static_cast<long long>(twips)); };
-    const auto u16 = [](const std::string &ascii) { return std::u16string(ascii.begin(), ascii.end()); };
-    std::string archivo = EscribeLinea(u"Idioma", guardado.Idioma) + EscribeLinea(u"Modo", guardado.Modo);
-    for (std::size_t i = 0; i < Opciones::Tabla.size(); ++i)
-        archivo += EscribeLinea(Opciones::Tabla[i].Clave, EscribeSiNo(guardado.Opciones[i]));
-    return archivo + EscribeLinea(u"Ancho", u16(numero(guardado.Ancho))) +
-           EscribeLinea(u"Alto", u16(numero(guardado.Alto)));
+    const auto numero = [](double twips) {
+        const std::string ascii = std::to_string(static_cast<long long>(twips));
+        return std::u16string(ascii.begin(), ascii.end());
+    };
+    std::string archivo;
+    for (const Clave &clave : Claves) {
+        switch (clave.Que) {
+        case Dato::Idioma: archivo += EscribeLinea(clave.Escrita, guardado.Idioma); break;
+        case Dato::Modo: archivo += EscribeLinea(clave.Escrita, guardado.Modo); break;
+        case Dato::Opcion: archivo += EscribeLinea(clave.Escrita, EscribeSiNo(guardado.Opciones[clave.Opcion])); break;
+        case Dato::Ancho: archivo += EscribeLinea(clave.Escrita, numero(guardado.Ancho)); break;
+        case Dato::Alto: archivo += EscribeLinea(clave.Escrita, numero(guardado.Alto)); break;
+        }
+    }
+    return archivo;
 }
 
 }  // namespace Configuracion

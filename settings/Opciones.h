@@ -38,6 +38,15 @@ inline constexpr std::array<Opcion, 6> Tabla{{
      "keep the line break after <BR> (on by default)", true, true},
 }};
 
+// Every option set: the largest option word that means something.
+constexpr std::int16_t PalabraMaxima()
+{
+    std::int16_t palabra = 0;
+    for (const Opcion &o : Tabla)
+        palabra = std::int16_t(palabra | o.Bit);
+    return palabra;
+}
+
 constexpr std::int16_t PalabraPorDefecto()
 {
     std::int16_t palabra = 0;

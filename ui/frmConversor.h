@@ -59,7 +59,8 @@ private:
     void ActualizaIdioma();
     static void TraduceQt(const char *codigo);
     void LeeConfiguracion();
-    void GuardaConfiguracion() const;
+    void GuardaConfiguracion();
+    QString TextoMensaje(Catalogo::Mensaje mensaje) const;
     Configuracion::Marcas MarcasActuales() const;
     void PoneMarcas(const Configuracion::Marcas &marcas);
     void Mensaje(QMessageBox::Icon icono, const QString &titulo, const QString &texto);

@@ -2,25 +2,20 @@
 
 #include "frmConversor.h"
 
+#include "ArchivoVelmora.h"
 #include "Catalogo.h"
 #include "Configuracion.h"
 #include "CuadroTexto.h"
 #include "frmConversorComun.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
+#include <QDir>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
-#include <QSaveFile>
 #include <QTranslator>
 
 #include <algorithm>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 using namespace Ventana;
 
@@ -29,20 +24,6 @@ namespace {
 QString Q(std::u16string_view texto)
 {
     return QString::fromUtf16(texto.data(), qsizetype(texto.size()));
-}
-
-// A folder, or on Windows a hidden or system file, counts as no settings file.
-bool EsArchivoNormal(const QString &ruta)
-{
-    const QFileInfo info(ruta);
-    if (!info.isFile() || !info.isReadable())
-        return false;
-#ifdef Q_OS_WIN
-    const DWORD atributos = GetFileAttributesW(reinterpret_cast<LPCWSTR>(ruta.utf16()));
-    if (atributos == INVALID_FILE_ATTRIBUTES || (atributos & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
-        return false;
-#endif
-    return true;
 }
 
 // Labels were designed for a smaller font: they widen rather than cut their text.
@@ -58,11 +39,6 @@ void PoneAyuda(QWidget *boton, const QString &texto)
 {
     boton->setToolTip(texto);
     boton->setAccessibleName(texto);
-}
-
-QString RutaConfiguracion()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
 }
 
 }  // namespace
@@ -152,19 +128,10 @@ void frmConversor::EligeIdioma(QAction *idioma)
 
 void frmConversor::LeeConfiguracion()
 {
-    const QString ruta = RutaConfiguracion();
-    if (!EsArchivoNormal(ruta))
-        return;
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly))
-        return;
     Configuracion::Lector lector(MarcasActuales(), [this](Configuracion::Aviso aviso) {
         Mensaje(QMessageBox::Warning, Titulo, Q(Configuracion::TextoAviso(aviso)));
     });
-    // A piece at a time, so that a huge file costs time, not memory.
-    QByteArray trozo(1 << 16, Qt::Uninitialized);
-    for (qint64 leidos; (leidos = archivo.read(trozo.data(), trozo.size())) > 0;)
-        lector.Anade({trozo.constData(), std::size_t(leidos)});
+    Configuracion::LeeArchivo(Configuracion::RutaArchivo(), lector);
     PoneMarcas(lector.Termina());
 }
 
@@ -193,34 +160,30 @@ void frmConversor::PoneMarcas(const Configuracion::Marcas &marcas)
     }
 }
 
-// Written whole at every close, through a temporary file that replaces the old
-// one only when complete; where the folder takes no new file, the old file is
-// rewritten in place. Only a regular file is replaced, and a link is followed
-// to it, as editors do: a device or a pipe of that name is left alone.
-void frmConversor::GuardaConfiguracion() const
+// Written whole at every close. Settings that cannot be saved are said so,
+// once, with the file's name.
+void frmConversor::GuardaConfiguracion()
 {
-    const QFileInfo info(RutaConfiguracion());
-    if (info.exists() && !info.isFile())
-        return;
-    const QString destino = !info.isSymLink() ? info.filePath()
-                            : info.exists()   ? info.canonicalFilePath()
-                                              : info.symLinkTarget();
     Configuracion::Guardado guardado{std::u16string(Vista(IdiomaActual())), std::u16string(Vista(ModoActual())), {}, 0, 0};
     for (std::size_t i = 0; i < opciones_.size(); ++i)
         guardado.Opciones[i] = opciones_[i]->isChecked();
     const QSizeF tamano = TamanoExterior();
     guardado.Ancho = tamano.width();
     guardado.Alto = tamano.height();
-    const std::string bytes = Configuracion::Escribe(guardado);
+    const QString ruta = Configuracion::RutaArchivo();
+    if (!Configuracion::GuardaArchivo(ruta, Configuracion::Escribe(guardado)))
+        Mensaje(QMessageBox::Warning, Titulo,
+                TextoMensaje(Catalogo::Mensaje::ConfiguracionNoGuardada).arg(QDir::toNativeSeparators(ruta)));
+}
 
-    QSaveFile archivo(destino);
-    archivo.setDirectWriteFallback(true);
-    if (!archivo.open(QIODevice::WriteOnly))
-        return;
-    // commit() overlooks a write that fails while it flushes the buffer (disk
-    // full, size limit) and would put a cut file in place of the old one.
-    if (archivo.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && archivo.flush())
-        archivo.commit();
-    else
-        archivo.cancelWriting();
+// The program's own messages, in the language whose item is marked (the last
+// one, as IdiomaActual takes it), Castellano when none is.
+QString frmConversor::TextoMensaje(Catalogo::Mensaje mensaje) const
+{
+    std::size_t columna = 0;
+    for (std::size_t i = 0; i < idiomas_.size(); ++i) {
+        if (idiomas_[i]->isChecked())
+            columna = i;
+    }
+    return QString::fromUtf8(Catalogo::Mensajes[std::size_t(mensaje)].Textos[columna]);
 }

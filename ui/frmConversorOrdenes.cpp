@@ -148,7 +148,7 @@ bool frmConversor::Pega()
     const Ocupado ocupado(this);
     const std::optional<QString> texto = Portapapeles::LeeTexto();
     if (!texto) {
-        Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede leer el portapapeles."));
+        Mensaje(QMessageBox::Critical, Titulo, TextoMensaje(Catalogo::Mensaje::PortapapelesIlegible));
         return false;
     }
     sOriginal->PoneTextoDeFuera(*texto);
@@ -168,7 +168,7 @@ void frmConversor::cmdCopiar_Click()
     // Where the window system keeps our own data, it hands it back as it was.
     const QMimeData *puesto = portapapeles->mimeData();
     if (!puesto || (puesto != datos && puesto->text() != sConvertido->toPlainText()))
-        Mensaje(QMessageBox::Critical, Titulo, QStringLiteral("No se puede escribir en el portapapeles."));
+        Mensaje(QMessageBox::Critical, Titulo, TextoMensaje(Catalogo::Mensaje::PortapapelesNoEscribible));
 }
 
 void frmConversor::cmdPegayCopia_Click()

@@ -21,6 +21,8 @@ struct Idioma {
     std::array<std::pair<std::string_view, std::string_view>, 29> textos;
     // The text boxes' context menu, then their read-only hint.
     std::array<std::string_view, 8> cajas;
+    // The program's own messages, in the order of Catalogo::Mensaje.
+    std::array<std::string_view, 3> mensajes;
 };
 
 void PrintTo(const Idioma &i, std::ostream *os) { *os << i.nombre; }
@@ -57,7 +59,8 @@ const Idioma Idiomas[] = {
         {"lblConvertido", "Convertido:"},
         {"lblOriginal", "Original:"},
     }}, {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Eliminar", "Seleccionar todo",
-      "Solo lectura: líneas largas partidas (↵)"}},
+      "Solo lectura: líneas largas partidas (↵)"}, {"No se puede leer el portapapeles.",
+      "No se puede escribir en el portapapeles.", "No se ha podido guardar la configuración en %1."}},
     {"Catalán", 1, "mnuCatalán", "Català", "ca", {{
         {"cmdConvertir", "Convertir"},
         {"cmdBorrar", "Esborrar"},
@@ -89,7 +92,8 @@ const Idioma Idiomas[] = {
         {"lblConvertido", "Convertit:"},
         {"lblOriginal", "Original:"},
     }}, {"Desfés", "Refés", "Retalla", "Copia", "Enganxa", "Suprimeix", "Selecciona-ho tot",
-      "Només lectura: línies llargues partides (↵)"}},
+      "Només lectura: línies llargues partides (↵)"}, {"No es pot llegir el portapapers.",
+      "No es pot escriure al portapapers.", "No s'ha pogut desar la configuració a %1."}},
     {"Galego", 2, "MnuGallego", "Galego", "es", {{
         {"cmdConvertir", "Convertir"},
         {"cmdBorrar", "Borrar"},
@@ -121,7 +125,8 @@ const Idioma Idiomas[] = {
         {"lblConvertido", "Convertido:"},
         {"lblOriginal", "Orixinal:"},
     }}, {"Desfacer", "Refacer", "Cortar", "Copiar", "Pegar", "Eliminar", "Seleccionar todo",
-      "Só lectura: liñas longas partidas (↵)"}},
+      "Só lectura: liñas longas partidas (↵)"}, {"Non se pode ler o portapapeis.",
+      "Non se pode escribir no portapapeis.", "Non se puido gardar a configuración en %1."}},
     {"English", 3, "mnuEnglish", "English", nullptr, {{
         {"cmdConvertir", "Convert"},
         {"cmdBorrar", "Delete"},
@@ -152,7 +157,9 @@ const Idioma Idiomas[] = {
         {"mnuAcerca", "About..."},
         {"lblConvertido", "Converted:"},
         {"lblOriginal", "Original:"},
-    }}, {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All", "Read-only: long lines broken (↵)"}},
+    }}, {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All", "Read-only: long lines broken (↵)"},
+      {"The clipboard cannot be read.", "The clipboard cannot be written to.",
+       "The settings could not be saved to %1."}},
 };
 
 class TextosDeIdioma : public testing::TestWithParam<Idioma> {};
@@ -188,6 +195,10 @@ TEST_P(TextosDeIdioma, EveryTargetShowsItsTextInTheLanguage)
     for (std::size_t i = 0; i < idioma.cajas.size(); ++i) {
         EXPECT_EQ(std::size_t(Catalogo::Cajas[i].Que), i);
         EXPECT_EQ(std::string_view(Catalogo::Cajas[i].Textos[std::size_t(idioma.columna)]), idioma.cajas[i]);
+    }
+    for (std::size_t i = 0; i < idioma.mensajes.size(); ++i) {
+        EXPECT_EQ(std::size_t(Catalogo::Mensajes[i].Que), i);
+        EXPECT_EQ(std::string_view(Catalogo::Mensajes[i].Textos[std::size_t(idioma.columna)]), idioma.mensajes[i]);
     }
 }
 

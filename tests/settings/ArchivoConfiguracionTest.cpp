@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fila{"empty_language_is_unknown", "Idioma=\r\n", Diseno(), {Idioma}},
         Fila{"direction_with_a_second_equals_is_unknown", "Modo=html a texto=x", Diseno(), {Modo}},
         Fila{"tab_before_the_value_is_part_of_it", "Idioma=\tEnglish", Diseno(), {Idioma}},
-        Fila{"one_message_per_unknown_line", "Idioma=x\rModo=y\rIdioma=z\r", Diseno(), {Idioma, Modo, Idioma}},
+        Fila{"one_message_per_kind_of_problem", "Idioma=x\rModo=y\rIdioma=z\rModo=w\r", Diseno(), {Idioma, Modo}},
         Fila{"two_languages_leave_both_marked", "Idioma=English\rIdioma=Galego\r", Con([](Marcas &m) {
                  m.Idiomas = {false, false, true, true};
              })},
@@ -127,13 +127,15 @@ INSTANTIATE_TEST_SUITE_P(
         Fila{"other_lines_are_skipped", "; comment\r=\rIdioma\rColor=Rojo\r\r\nx=y=z\rAlto=10", Con([](Marcas &m) {
                  m.Alto = 10;
              })},
-        Fila{"lone_lf_stays_in_the_line", "Alto=5\nAncho=7\rSaltos=Si", Con([](Marcas &m) {
-                 m.Alto = 5;
+        Fila{"lf_only_file_is_read_line_by_line", "Idioma=English\nAlto=6000\nSaltos=Si\n", Con([](Marcas &m) {
+                 m.Idiomas = {false, false, false, true};
+                 m.Alto = 6000;
                  m.Opciones[2] = true;
              })},
-        Fila{"lf_only_file_is_one_line", "Idioma=English\nAlto=6000\n", Diseno(), {Idioma}},
-        Fila{"lf_cr_keeps_the_lf_in_the_line", "Saltos=Si\n\rAlto=3", Con([](Marcas &m) {
+        Fila{"lf_cr_is_two_line_ends", "Saltos=Si\n\rAlto=3\n\nAncho=4", Con([](Marcas &m) {
+                 m.Opciones[2] = true;
                  m.Alto = 3;
+                 m.Ancho = 4;
              })},
         Fila{"cr_lf_is_one_line_end_even_across_pieces", "Alto=1\r\nAncho=2\r\n\r\nSaltos=Si", Con([](Marcas &m) {
                  m.Alto = 1;
@@ -145,12 +147,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LeerArchivoLargo, LineBeyondTheLimitKeepsItsFirstCharacters)
 {
     // The blanks that follow "English" within the limit are trimmed; the "x"
-    // beyond it is never seen.
+    // beyond it is never seen. In pieces smaller than the line, and in the
+    // window's, which hold it whole.
     const std::string linea = "Idioma=English" + std::string(LineaMaxima, ' ') + "x";
-    const Lectura l = Lee(linea + "\r\nAlto=42", 4096);
-    EXPECT_EQ(l.marcas.Idiomas, (std::array<bool, 4>{false, false, false, true}));
-    EXPECT_EQ(l.marcas.Alto, 42);
-    EXPECT_TRUE(l.avisos.empty());
+    for (const std::size_t trozo : {std::size_t(4096), TrozoLectura}) {
+        const Lectura l = Lee(linea + "\r\nAlto=42", trozo);
+        EXPECT_EQ(l.marcas.Idiomas, (std::array<bool, 4>{false, false, false, true})) << trozo;
+        EXPECT_EQ(l.marcas.Alto, 42);
+        EXPECT_TRUE(l.avisos.empty());
+    }
 }
 
 TEST(LeerArchivoLargo, HugeLineWithoutBreaksIsPassedOver)

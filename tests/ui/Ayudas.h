@@ -4,6 +4,7 @@
 // message boxes closed as soon as they show, controls found by object name,
 // and the processing state read back from what the window shows.
 
+#include "ArchivoVelmora.h"
 #include "CuadroTexto.h"
 #include "frmConversor.h"
 
@@ -26,7 +27,7 @@ namespace Ayudas {
 
 inline QString RutaConfiguracion()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
+    return Configuracion::RutaArchivo();
 }
 
 inline void BorraConfiguracion()

@@ -127,19 +127,20 @@ void SettingsFileTest::eachLineIsAppliedAsItIsRead_data()
         << QByteArray("Modo=html a texto\r\nModo=texto a html\r\n")
         << con({"mnuTextoaHTML", "mnuHTMLaTexto", "mnuCRtrasBR", "mnuCastellano"}) << QStringList{} << "Castellano"
         << "HTML a Texto";
-    QTest::newRow("every bad line has its own message, in order")
-        << QByteArray("Idioma=x\r\nModo=y\r\nIdioma=z\r\n") << PorDefecto
-        << QStringList{idiomaMalo, modoMalo, idiomaMalo} << "Castellano" << "Texto a HTML";
-    QTest::newRow("lines ended by LF alone are one line")
-        << QByteArray("Idioma=English\nModo=HTML a Texto\nSaltos=Si\n") << PorDefecto << QStringList{idiomaMalo}
+    QTest::newRow("a thousand bad language lines and a bad direction give one message each")
+        << QByteArray("Idioma=x\r\nModo=y\r\n").repeated(1000) << PorDefecto << QStringList{idiomaMalo, modoMalo}
         << "Castellano" << "Texto a HTML";
+    QTest::newRow("lines ended by LF alone are read one by one")
+        << QByteArray("Idioma=English\nModo=HTML a Texto\nSaltos=Si\n")
+        << con({"mnuHTMLaTexto", "mnuSaltos", "mnuCRtrasBR", "mnuEnglish"}) << QStringList{} << "English"
+        << "HTML a Texto";
     QTest::newRow("lines ended by CR alone are separate lines")
         << QByteArray("Idioma=English\rModo=HTML a Texto\rSaltos=Si")
         << con({"mnuHTMLaTexto", "mnuSaltos", "mnuCRtrasBR", "mnuEnglish"}) << QStringList{} << "English"
         << "HTML a Texto";
-    QTest::newRow("an LF before the CR stays in the value")
-        << QByteArray("Idioma=English\n\rSaltos=Si\r\n") << con({"mnuTextoaHTML", "mnuSaltos", "mnuCRtrasBR", "mnuCastellano"})
-        << QStringList{idiomaMalo} << "Castellano" << "Texto a HTML";
+    QTest::newRow("an LF before a CR ends two lines")
+        << QByteArray("Idioma=English\n\rSaltos=Si\r\n") << con({"mnuTextoaHTML", "mnuSaltos", "mnuCRtrasBR", "mnuEnglish"})
+        << QStringList{} << "English" << "Texto a HTML";
     QTest::newRow("comments, unknown keys and lines without = are skipped")
         << QByteArray("# Velmora\r\nx\r\n=Si\r\nColor=rojo\r\nS\r\n\r\nEspacios=Si\r\n")
         << con({"mnuTextoaHTML", "mnuEspacios", "mnuCRtrasBR", "mnuCastellano"}) << QStringList{} << "Castellano"
@@ -295,15 +296,17 @@ void SettingsFileTest::fiftyMegabyteLineIsReadWithoutTrouble()
 void SettingsFileTest::somethingElseInPlaceOfTheFileIsLeftAlone_data()
 {
     QTest::addColumn<QString>("que");
-    QTest::newRow("a folder counts as absent and stays") << "folder";
+    QTest::addColumn<bool>("avisa");  // that the settings could not be saved
+    QTest::newRow("a folder counts as absent, stays, and is reported at close") << "folder" << true;
 #ifdef Q_OS_UNIX
-    QTest::newRow("a FIFO is neither read, which would hang, nor replaced") << "fifo";
+    QTest::newRow("a FIFO is neither read, which would hang, nor replaced") << "fifo" << false;
 #endif
 }
 
 void SettingsFileTest::somethingElseInPlaceOfTheFileIsLeftAlone()
 {
     QFETCH(QString, que);
+    QFETCH(bool, avisa);
     const QString ruta = RutaConfiguracion();
     if (que == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(ruta));
@@ -321,13 +324,14 @@ void SettingsFileTest::somethingElseInPlaceOfTheFileIsLeftAlone()
         Muestra(&ventana);
         QCOMPARE(Marcados(&ventana), PorDefecto);
         QCOMPARE(ventana.TamanoExterior(), Diseno);
-        // Closing cannot replace it; it gives up silently.
+        // Closing cannot replace it.
         Pulsa(Boton(&ventana, "cmdCerrar"));
         QVERIFY(!ventana.isVisible());
     }
     const QFileInfo despues(ruta);
     QVERIFY(despues.exists() && !despues.isFile());
-    QCOMPARE(avisos.Textos(), QStringList());
+    const QString noGuardada = "No se ha podido guardar la configuración en " + QDir::toNativeSeparators(ruta) + ".";
+    QCOMPARE(avisos.Textos(), avisa ? QStringList{noGuardada} : QStringList());
     QFile::remove(ruta);
     QDir(ruta).removeRecursively();
 }
@@ -455,41 +459,53 @@ void SettingsFileTest::closeReplacesWhateverTheFileHeld()
 void SettingsFileTest::failedWriteKeepsTheOldFile_data()
 {
     QTest::addColumn<int>("limite");  // bytes a file may grow to
-    QTest::newRow("nothing can be written") << 0;
-    QTest::newRow("the write stops at the end of the first line") << 16;
-    QTest::newRow("the write stops inside a line") << 40;
-    QTest::newRow("the write stops inside the last line") << 130;
+    QTest::addColumn<bool>("enSuSitio");  // the folder takes no new file
+    QTest::newRow("nothing can be written") << 0 << false;
+    QTest::newRow("the write stops at the end of the first line") << 16 << false;
+    QTest::newRow("the write stops inside a line") << 40 << false;
+    QTest::newRow("the write stops inside the last line") << 130 << false;
+    QTest::newRow("in place, the file cannot grow") << 26 << true;
+    QTest::newRow("in place, the write stops inside the last line") << 130 << true;
 }
 
 void SettingsFileTest::failedWriteKeepsTheOldFile()
 {
 #ifdef Q_OS_UNIX
     QFETCH(int, limite);
+    QFETCH(bool, enSuSitio);
+    if (enSuSitio && geteuid() == 0)
+        QSKIP("Root writes into a read-only folder anyway; run the window tests as another user to see this");
     const QByteArray viejo("Idioma=Galego\r\nSaltos=Si\r\n");
     QVERIFY(EscribeConfiguracion(viejo));
     CierraAvisos avisos;
     frmConversor ventana;
     Item(&ventana, "mnuEnglish")->trigger();
+    const QString carpeta = QCoreApplication::applicationDirPath();
+    const QFile::Permissions antes = QFileInfo(carpeta).permissions();
+    if (enSuSitio)
+        QVERIFY(QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner));
 
     // No write can complete: a file size limit binds root too, unlike the
     // folder's permissions.
-    rlimit antes{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &antes), 0);
-    rlimit tope = antes;
+    rlimit limites{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limites), 0);
+    rlimit tope = limites;
     tope.rlim_cur = rlim_t(limite);
     const auto senal = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &tope), 0);
     ventana.close();
-    setrlimit(RLIMIT_FSIZE, &antes);
+    setrlimit(RLIMIT_FSIZE, &limites);
     std::signal(SIGXFSZ, senal);
+    QFile::setPermissions(carpeta, antes);
 
     QVERIFY(!ventana.isVisible());
     QCOMPARE(LeeConfiguracionEscrita(), viejo);
     // Nor is a half-written temporary file left beside it.
-    const QStringList restos =
-        QDir(QCoreApplication::applicationDirPath()).entryList({QStringLiteral("Velmora.cfg?*")}, QDir::Files);
+    const QStringList restos = QDir(carpeta).entryList({QStringLiteral("Velmora.cfg?*")}, QDir::Files);
     QCOMPARE(restos, QStringList());
-    QCOMPARE(avisos.Textos(), QStringList());
+    // Said once, in the interface language, with the file's name.
+    QCOMPARE(avisos.Textos(),
+             QStringList{"The settings could not be saved to " + QDir::toNativeSeparators(RutaConfiguracion()) + "."});
 #else
     QSKIP("Needs a file size limit to make the write fail");
 #endif
