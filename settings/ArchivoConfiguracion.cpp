@@ -10,8 +10,6 @@
 
 namespace Configuracion {
 
-using namespace std::string_view_literals;
-
 namespace {
 
 // The catalogue keeps its names in UTF-8.
