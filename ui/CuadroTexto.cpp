@@ -2,7 +2,7 @@
 
 #include "AccesoCuadro.h"
 #include "Catalogo.h"
-#include "UnidadesUtf16.h"
+#include "Codificaciones.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -77,81 +77,46 @@ namespace {
 // outside the editor.
 constexpr std::size_t Trozo = std::size_t(1) << 16;
 
-using Utf16::EsAlto;
-using Utf16::EsBajo;
+using Codificaciones::Codificacion;
+using Codificaciones::Politica;
 
-// Encodes [p, fin) as UTF-8 at d, which has room for three bytes a unit (four
-// for a text from outside). A lone surrogate is written in the three-byte form,
-// so that any string comes back unchanged. `fin` never splits a pair nor a CR LF.
-template <bool DeFuera>
-char *AUtf8(const char16_t *p, const char16_t *fin, char *d)
+// The generalised UTF-8 the boxes hold, back to UTF-16: a lone surrogate in
+// three bytes gives the surrogate back, and each byte that begins no
+// character gives U+FFFD.
+QString AQString(std::string_view utf8)
 {
-    while (p != fin) {
-        // Four units at a time while they are ASCII (and, from outside, no control).
-        while (fin - p >= 4) {
-            std::uint64_t w;
-            std::memcpy(&w, p, 8);
-            if (w & 0xFF80FF80FF80FF80u)
-                break;
-            if (DeFuera && ((w - 0x0020002000200020u) & 0x8000800080008000u))
-                break;
-            d[0] = char(p[0]), d[1] = char(p[1]), d[2] = char(p[2]), d[3] = char(p[3]);
-            d += 4, p += 4;
-        }
-        if (p == fin)
-            break;
-        const char16_t u = *p++;
-        if (DeFuera && (u == u'\r' || u == u'\n')) {
-            *d++ = '\r', *d++ = '\n';
-            if (u == u'\r' && p != fin && *p == u'\n')
-                ++p;
-        } else if (u < 0x80) {
-            *d++ = char(u);
-        } else if (u < 0x800) {
-            *d++ = char(0xC0 | (u >> 6)), *d++ = char(0x80 | (u & 0x3F));
-        } else if (EsAlto(u) && p != fin && EsBajo(*p)) {
-            const char32_t c = Utf16::Combina(u, *p++);
-            *d++ = char(0xF0 | (c >> 18)), *d++ = char(0x80 | ((c >> 12) & 0x3F));
-            *d++ = char(0x80 | ((c >> 6) & 0x3F)), *d++ = char(0x80 | (c & 0x3F));
-        } else {
-            *d++ = char(0xE0 | (u >> 12)), *d++ = char(0x80 | ((u >> 6) & 0x3F)), *d++ = char(0x80 | (u & 0x3F));
-        }
-    }
-    return d;
+    QString texto(qsizetype(utf8.size() + Codificaciones::Decodificador::Retenidos), Qt::Uninitialized);
+    auto *inicio = reinterpret_cast<char16_t *>(texto.data());
+    Codificaciones::Decodificador lector(Codificacion::Utf8, Politica::Tolerante);
+    char16_t *fin = lector.Termina(lector.Decodifica(utf8, inicio));
+    texto.truncate(fin - inicio);
+    return texto;
 }
 
-// Decodes UTF-8 at d, which has room for one unit a byte. Each byte that
-// begins no character gives U+FFFD; the three-byte form of a surrogate gives
-// the surrogate back.
-char16_t *AUtf16(const unsigned char *p, const unsigned char *fin, char16_t *d)
+// Whether every CR is followed by LF and every LF follows a CR.
+bool SoloCRLF(const char *inicio, const char *fin)
 {
-    const auto sigue = [&](std::ptrdiff_t i) { return (p[i] & 0xC0) == 0x80; };
-    while (p != fin) {
-        while (fin - p >= 8) {
-            std::uint64_t w;
-            std::memcpy(&w, p, 8);
-            if (w & 0x8080808080808080u)
-                break;
-            for (int i = 0; i < 8; ++i)
-                d[i] = p[i];
-            d += 8, p += 8;
-        }
-        if (p == fin)
-            break;
-        const unsigned c = *p;
-        const std::ptrdiff_t queda = fin - p;
-        if (c < 0x80) {
-            *d++ = char16_t(c), p += 1;
-        } else if (c >= 0xC2 && c < 0xE0 && queda >= 2 && sigue(1)) {
-            *d++ = char16_t(((c & 0x1F) << 6) | (p[1] & 0x3F)), p += 2;
-        } else if (c >= 0xE0 && c < 0xF0 && queda >= 3 && sigue(1) && sigue(2) && (c > 0xE0 || p[1] >= 0xA0)) {
-            *d++ = char16_t(((c & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F)), p += 3;
-        } else if (c >= 0xF0 && c < 0xF5 && queda >= 4 && sigue(1) && sigue(2) && sigue(3) &&
-                   (c > 0xF0 || p[1] >= 0x90) && (c < 0xF4 || p[1] < 0x90)) {
-            const char32_t u = ((c & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) | (p[3] & 0x3F);
-            *d++ = char16_t(0xD800 + ((u - 0x10000) >> 10)), *d++ = char16_t(0xDC00 + (u & 0x3FF)), p += 4;
+    for (auto *p = inicio; (p = static_cast<const char *>(std::memchr(p, '\n', std::size_t(fin - p)))); ++p) {
+        if (p == inicio || p[-1] != '\r')
+            return false;
+    }
+    for (auto *p = inicio; (p = static_cast<const char *>(std::memchr(p, '\r', std::size_t(fin - p)))); ++p) {
+        if (p + 1 == fin || p[1] != '\n')
+            return false;
+    }
+    return true;
+}
+
+// Every LF, CR and CR LF of [p, fin) as CR LF at d, which has room for twice as many bytes.
+char *PoneCRLF(const char *p, const char *fin, char *d)
+{
+    for (; p != fin; ++p) {
+        if (*p == '\r' || *p == '\n') {
+            *d++ = '\r', *d++ = '\n';
+            if (*p == '\r' && p + 1 != fin && p[1] == '\n')
+                ++p;
         } else {
-            *d++ = char16_t(0xFFFD), p += 1;
+            *d++ = *p;
         }
     }
     return d;
@@ -170,12 +135,7 @@ std::string_view CuadroTexto::Bytes() const
 
 QString CuadroTexto::toPlainText() const
 {
-    const std::string_view bytes = Bytes();
-    QString texto(qsizetype(bytes.size()), Qt::Uninitialized);
-    auto *inicio = reinterpret_cast<char16_t *>(texto.data());
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    texto.truncate(AUtf16(p, p + bytes.size(), inicio) - inicio);
-    return texto;
+    return AQString(Bytes());
 }
 
 void CuadroTexto::setPlainText(const QString &texto)
@@ -188,6 +148,13 @@ void CuadroTexto::PoneTexto(std::u16string_view texto)
     PoneUnidades(texto, false);
 }
 
+void CuadroTexto::PoneBytes(std::string_view utf8)
+{
+    EmpiezaTexto();
+    AnadeTexto(utf8, utf8.size());
+    TerminaTexto();
+}
+
 void CuadroTexto::PoneTextoDeFuera(const QString &texto)
 {
     PoneUnidades({reinterpret_cast<const char16_t *>(texto.utf16()), std::size_t(texto.size())}, true);
@@ -198,22 +165,24 @@ void CuadroTexto::PoneTextoDeFuera(const QString &texto)
 void CuadroTexto::PoneUnidades(std::u16string_view texto, bool deFuera)
 {
     EmpiezaTexto();
-    // Four bytes a unit at most, a lone CR or LF from outside becoming two.
-    std::string trozo(4 * Trozo, '\0');
+    // Three bytes a unit at most, then twice that for a lone CR or LF from outside.
+    std::string trozo(3 * Trozo + Codificaciones::Codificador::Retenidos, '\0');
+    std::string saltos(deFuera ? 2 * trozo.size() : 0, '\0');
+    Codificaciones::Codificador escritor(Codificacion::Utf8, Politica::Tolerante);
     std::size_t bytes = 0;
     for (std::size_t desde = 0; desde < texto.size();) {
         std::size_t hasta = std::min(texto.size(), desde + Trozo);
         if (hasta < texto.size() && texto[hasta - 1] == u'\r' && texto[hasta] == u'\n')
             --hasta;
-        if (hasta < texto.size() && EsAlto(texto[hasta - 1]) && EsBajo(texto[hasta]))
-            --hasta;
-        const char16_t *p = texto.data();
-        const char *fin = deFuera ? AUtf8<true>(p + desde, p + hasta, trozo.data())
-                                  : AUtf8<false>(p + desde, p + hasta, trozo.data());
-        const auto largo = std::size_t(fin - trozo.data());
-        bytes += largo;
+        const char *fin = escritor.Codifica(texto.substr(desde, hasta - desde), trozo.data());
+        if (hasta == texto.size())
+            fin = escritor.Termina(const_cast<char *>(fin));
+        std::string_view pieza(trozo.data(), std::size_t(fin - trozo.data()));
+        if (deFuera && !SoloCRLF(pieza.data(), pieza.data() + pieza.size()))
+            pieza = {saltos.data(), std::size_t(PoneCRLF(pieza.data(), pieza.data() + pieza.size(), saltos.data()) - saltos.data())};
+        bytes += pieza.size();
         const double porUnidad = double(bytes) / double(hasta);
-        AnadeTexto({trozo.data(), largo}, std::size_t(porUnidad * double(texto.size()) * 1.01) + Trozo);
+        AnadeTexto(pieza, std::size_t(porUnidad * double(texto.size()) * 1.01) + Trozo);
         desde = hasta;
     }
     TerminaTexto();
@@ -323,24 +292,6 @@ void CuadroTexto::MuestraPartido()
     }
 }
 
-namespace {
-
-// Whether every CR is followed by LF and every LF follows a CR.
-bool SoloCRLF(const char *inicio, const char *fin)
-{
-    for (auto *p = inicio; (p = static_cast<const char *>(std::memchr(p, '\n', std::size_t(fin - p)))); ++p) {
-        if (p == inicio || p[-1] != '\r')
-            return false;
-    }
-    for (auto *p = inicio; (p = static_cast<const char *>(std::memchr(p, '\r', std::size_t(fin - p)))); ++p) {
-        if (p + 1 == fin || p[1] != '\n')
-            return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 QByteArray CuadroTexto::ConCRLF(QByteArray bytes)
 {
     const char *inicio = bytes.constData();
@@ -350,18 +301,7 @@ QByteArray CuadroTexto::ConCRLF(QByteArray bytes)
 
     // At most two bytes for each one.
     QByteArray salida(bytes.size() * 2, Qt::Uninitialized);
-    char *destino = salida.data();
-    for (const char *p = inicio; p != fin; ++p) {
-        if (*p == '\r' || *p == '\n') {
-            *destino++ = '\r';
-            *destino++ = '\n';
-            if (*p == '\r' && p + 1 != fin && p[1] == '\n')
-                ++p;
-        } else {
-            *destino++ = *p;
-        }
-    }
-    salida.truncate(destino - salida.constData());
+    salida.truncate(PoneCRLF(inicio, fin, salida.data()) - salida.constData());
     salida.squeeze();
     return salida;
 }
@@ -421,11 +361,7 @@ void CuadroTexto::PoneEnDatos(QMimeData *datos, std::string_view utf8)
 {
     if (ConSustitutos(utf8)) {
         // Not UTF-8, which has no lone surrogates: the exact units instead.
-        QString texto(qsizetype(utf8.size()), Qt::Uninitialized);
-        auto *inicio = reinterpret_cast<char16_t *>(texto.data());
-        const auto *p = reinterpret_cast<const unsigned char *>(utf8.data());
-        texto.truncate(AUtf16(p, p + utf8.size(), inicio) - inicio);
-        datos->setText(texto);
+        datos->setText(AQString(utf8));
         return;
     }
     const QByteArray bytes(utf8.data(), qsizetype(utf8.size()));

@@ -39,6 +39,8 @@ public:
     void setPlainText(const QString &texto);
     // The same for a string that is not a QString, without making one.
     void PoneTexto(std::u16string_view texto);
+    // The same for UTF-8, lone surrogates in three bytes allowed.
+    void PoneBytes(std::string_view utf8);
     // Text from outside the program: its line breaks become CR LF.
     void PoneTextoDeFuera(const QString &texto);
 

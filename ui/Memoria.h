@@ -8,7 +8,7 @@
 //
 // For the program only, at the start of main(): it changes how the whole
 // process allocates, and the price is that memory freed after a large text
-// stays with the program until it ends.
+// may stay with the program until a later one takes it.
 
 namespace Memoria {
 

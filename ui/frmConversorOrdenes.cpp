@@ -120,14 +120,11 @@ void frmConversor::cmdConvertir_Click()
             opciones = std::int16_t(opciones | Opciones::Tabla[i].Bit);
     }
 
-    // Each text is let go as soon as the next one is made, so that at most
-    // two copies of it are alive at once.
-    std::u16string resultado;
-    {
-        const QString origen = sOriginal->toPlainText();
-        resultado = ConversionesTextoHTML::ConvierteTextoHTML(Vista(origen), modo, opciones);
-    }
-    sConvertido->PoneTexto(resultado);
+    // From the source box's UTF-8 straight into the result box's, without a
+    // UTF-16 copy of either text.
+    std::string resultado;
+    ConversionesTextoHTML::ConvierteTextoHTML(sOriginal->Bytes(), modo, opciones, resultado);
+    sConvertido->PoneBytes(resultado);
     PoneEstado(Procesado);
     if (desdeBoton)
         cmdCopiar->setFocus(Qt::OtherFocusReason);
