@@ -131,10 +131,8 @@ std::uint64_t OchoBytes(const char16_t *p)
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
     return std::uint64_t(_mm_cvtsi128_si64(_mm_packus_epi16(v, v)));
 #else
-    std::uint64_t x = 0;
-    for (int i = 0; i < 8; ++i)
-        x |= std::uint64_t(std::min<char16_t>(p[i], 0xFF)) << (8 * i);
-    return x;
+    using W = Vectores::Palabras;
+    return W::Bytes(W::Carga(p)) | W::Bytes(W::Carga(p + 4)) << 32;
 #endif
 }
 
@@ -181,17 +179,28 @@ const char16_t *CopiaTexto(const char16_t *p, const char16_t *fin, char16_t *&w,
     return p;
 }
 
+// Eight bytes at a time: a byte equal to '&' (or '<') shows as the lowest
+// 0x80 of the mask; bytes above it may show falsely, never those below.
 const char8_t *CopiaTexto(const char8_t *p, const char8_t *fin, char8_t *&w, bool saltos)
 {
-    const void *amp = std::memchr(p, '&', std::size_t(fin - p));
-    const char8_t *q = amp ? static_cast<const char8_t *>(amp) : fin;
-    if (saltos && q != p) {
-        if (const void *menor = std::memchr(p, '<', std::size_t(q - p)))
-            q = static_cast<const char8_t *>(menor);
+    constexpr std::uint64_t Unos = 0x0101010101010101u, Altos = Unos * 0x80;
+    const auto iguales = [](std::uint64_t x, char8_t c) {
+        const std::uint64_t y = x ^ (Unos * c);
+        return (y - Unos) & ~y;
+    };
+    for (; fin - p >= 8; p += 8, w += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, p, 8);
+        std::memcpy(w, &x, 8);
+        if (const std::uint64_t m = (iguales(x, u8'&') | (saltos ? iguales(x, u8'<') : 0)) & Altos) {
+            const std::size_t i = std::size_t(std::countr_zero(m)) / 8;
+            w += i;
+            return p + i;
+        }
     }
-    std::memcpy(w, p, std::size_t(q - p));
-    w += q - p;
-    return q;
+    while (p != fin && *p != u8'&' && !(saltos && *p == u8'<'))
+        *w++ = *p++;
+    return p;
 }
 
 }  // namespace
