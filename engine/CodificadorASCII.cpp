@@ -9,6 +9,7 @@
 #include "ConversionesHTML5.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace ConversionesTextoHTML {
 namespace {
@@ -49,9 +50,9 @@ int LeeCaracter(const char16_t *p, const char16_t *fin, char32_t &c)
 
 // UTF-8 as the text boxes write it: encoded surrogates are characters too,
 // which the caller refuses; overlong forms begin no character.
-int LeeCaracter(const char8_t *p, const char8_t *fin, char32_t &c)
+int LeeCaracter(const char *p, const char *fin, char32_t &c)
 {
-    const unsigned b = p[0];
+    const unsigned b = static_cast<unsigned char>(p[0]);
     c = 0xFFFD;
     if (b < 0x80) {
         c = b;
@@ -64,9 +65,10 @@ int LeeCaracter(const char8_t *p, const char8_t *fin, char32_t &c)
     for (int i = 1; i < largo; ++i) {
         if (p + i == fin)
             return 0;
-        if ((p[i] & 0xC0) != 0x80)
+        const unsigned siguiente = static_cast<unsigned char>(p[i]);
+        if ((siguiente & 0xC0) != 0x80)
             return -1;
-        valor = valor << 6 | (p[i] & 0x3F);
+        valor = valor << 6 | (siguiente & 0x3F);
     }
     static constexpr char32_t Minimo[] = {0, 0, 0x80, 0x800, 0x10000};
     if (valor < Minimo[largo] || valor > 0x10FFFF)
@@ -138,8 +140,9 @@ template <typename Unidad>
 char32_t CodificadorASCII<Unidad>::Codifica(const Unidad *&p, const Unidad *fin, Unidad *&w, bool ultimo) const
 {
     while (p != fin) {
-        if (*p < 0x80) {
-            const Forma &f = formas_[*p++];
+        if (const auto u = std::make_unsigned_t<Unidad>(*p); u < 0x80) {
+            const Forma &f = formas_[u];
+            ++p;
             w = std::copy_n(f.Texto.begin(), f.Largo, w);
             continue;
         }
@@ -172,8 +175,8 @@ std::basic_string<Unidad> CodificaASCII(std::basic_string_view<Unidad> origen, i
 }
 
 template class CodificadorASCII<char16_t>;
-template class CodificadorASCII<char8_t>;
+template class CodificadorASCII<char>;
 template std::u16string CodificaASCII(std::u16string_view, int, char32_t *);
-template std::u8string CodificaASCII(std::u8string_view, int, char32_t *);
+template std::string CodificaASCII(std::string_view, int, char32_t *);
 
 }  // namespace ConversionesTextoHTML

@@ -40,7 +40,7 @@
 //
 // Both take their input in pieces cut anywhere, even inside a reference or a
 // character, and write what is final at once: the pieces together give what
-// the whole text gives. Unidad is char16_t for UTF-16 or char8_t for UTF-8.
+// the whole text gives. Unidad is char16_t for UTF-16 or char for UTF-8.
 // The decoder passes malformed sequences through as they are; the encoder
 // cannot write them and reports U+FFFD.
 

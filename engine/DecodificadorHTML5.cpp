@@ -68,17 +68,17 @@ char16_t *PonCaracter(char32_t c, char16_t *w)
     return w;
 }
 
-char8_t *PonCaracter(char32_t c, char8_t *w)
+char *PonCaracter(char32_t c, char *w)
 {
     if (c < 0x80) {
-        *w++ = char8_t(c);
+        *w++ = char(c);
         return w;
     }
     const int largo = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-    static constexpr char8_t Primero[] = {0, 0, 0xC0, 0xE0, 0xF0};
+    static constexpr unsigned char Primero[] = {0, 0, 0xC0, 0xE0, 0xF0};
     for (int k = largo - 1; k > 0; --k, c >>= 6)
-        w[k] = char8_t(0x80 | (c & 0x3F));
-    w[0] = char8_t(Primero[largo] | c);
+        w[k] = char(0x80 | (c & 0x3F));
+    w[0] = char(Primero[largo] | c);
     return w + largo;
 }
 
@@ -117,7 +117,7 @@ int BuscaNombre(const std::uint64_t *palabras, std::size_t largo)
 
 // Eight units from p as eight bytes: a unit's own value when it is ASCII, and a
 // byte that is no letter or digit when it is not.
-std::uint64_t OchoBytes(const char8_t *p)
+std::uint64_t OchoBytes(const char *p)
 {
     std::uint64_t x;
     std::memcpy(&x, p, 8);
@@ -131,7 +131,7 @@ std::uint64_t OchoBytes(const char16_t *p)
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
     return std::uint64_t(_mm_cvtsi128_si64(_mm_packus_epi16(v, v)));
 #else
-    using W = Vectores::Palabras;
+    using W = Vectores::Palabras<char16_t>;
     return W::Bytes(W::Carga(p)) | W::Bytes(W::Carga(p + 4)) << 32;
 #endif
 }
@@ -161,44 +161,21 @@ static_assert(Nbsp >= 0);
 
 // Copies the units from p up to the first '&', or '<' too with line breaks,
 // and returns where it stopped. May write up to a step past w.
-const char16_t *CopiaTexto(const char16_t *p, const char16_t *fin, char16_t *&w, bool saltos)
+template <typename Unidad>
+const Unidad *CopiaTexto(const Unidad *p, const Unidad *fin, Unidad *&w, bool saltos)
 {
-    using V = Vectores::Juego<char16_t>;
+    using V = Vectores::Juego<Unidad>;
     const char16_t otro = saltos ? u'<' : u'&';
     for (; std::size_t(fin - p) >= V::Paso; p += V::Paso, w += V::Paso) {
-        const V::Bloque b = V::Carga(p);
+        const typename V::Bloque b = V::Carga(p);
         V::Copia(p, w);
-        if (const V::Marcas m = V::Iguales(b, u'&') | V::Iguales(b, otro)) {
+        if (const typename V::Marcas m = V::Iguales(b, u'&') | V::Iguales(b, otro)) {
             const std::size_t i = V::Indice(m);
             w += i;
             return p + i;
         }
     }
     while (p != fin && *p != u'&' && *p != otro)
-        *w++ = *p++;
-    return p;
-}
-
-// Eight bytes at a time: a byte equal to '&' (or '<') shows as the lowest
-// 0x80 of the mask; bytes above it may show falsely, never those below.
-const char8_t *CopiaTexto(const char8_t *p, const char8_t *fin, char8_t *&w, bool saltos)
-{
-    constexpr std::uint64_t Unos = 0x0101010101010101u, Altos = Unos * 0x80;
-    const auto iguales = [](std::uint64_t x, char8_t c) {
-        const std::uint64_t y = x ^ (Unos * c);
-        return (y - Unos) & ~y;
-    };
-    for (; fin - p >= 8; p += 8, w += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, p, 8);
-        std::memcpy(w, &x, 8);
-        if (const std::uint64_t m = (iguales(x, u8'&') | (saltos ? iguales(x, u8'<') : 0)) & Altos) {
-            const std::size_t i = std::size_t(std::countr_zero(m)) / 8;
-            w += i;
-            return p + i;
-        }
-    }
-    while (p != fin && *p != u8'&' && !(saltos && *p == u8'<'))
         *w++ = *p++;
     return p;
 }
@@ -393,8 +370,8 @@ std::basic_string<Unidad> DecodificaHTML5(std::basic_string_view<Unidad> origen,
 }
 
 template class DecodificadorHTML5<char16_t>;
-template class DecodificadorHTML5<char8_t>;
+template class DecodificadorHTML5<char>;
 template std::u16string DecodificaHTML5(std::u16string_view, int);
-template std::u8string DecodificaHTML5(std::u8string_view, int);
+template std::string DecodificaHTML5(std::string_view, int);
 
 }  // namespace ConversionesTextoHTML

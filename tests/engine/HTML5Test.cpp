@@ -13,18 +13,18 @@ namespace {
 using namespace ConversionesTextoHTML;
 
 // UTF-8 as the text boxes write it: a lone surrogate takes three bytes too.
-std::u8string Utf8(std::u16string_view t)
+std::string Utf8(std::u16string_view t)
 {
-    std::u8string r;
+    std::string r;
     for (std::size_t i = 0; i < t.size(); ++i) {
         char32_t c = t[i];
         if (c >= 0xD800 && c < 0xDC00 && i + 1 < t.size() && t[i + 1] >= 0xDC00 && t[i + 1] < 0xE000)
             c = 0x10000 + ((c - 0xD800) << 10) + (t[++i] - 0xDC00);
         const int n = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-        const char8_t primero[] = {0, 0, 0xC0, 0xE0, 0xF0};
-        r += char8_t(n == 1 ? c : primero[n] | (c >> (6 * (n - 1))));
+        const unsigned primero[] = {0, 0, 0xC0, 0xE0, 0xF0};
+        r += char(n == 1 ? c : primero[n] | (c >> (6 * (n - 1))));
         for (int k = n - 2; k >= 0; --k)
-            r += char8_t(0x80 | ((c >> (6 * k)) & 0x3F));
+            r += char(0x80 | ((c >> (6 * k)) & 0x3F));
     }
     return r;
 }
@@ -44,7 +44,7 @@ TEST_P(ATexto, BothUnitTypesGiveTheStandardsText)
 {
     const Caso &c = GetParam();
     EXPECT_EQ(DecodificaHTML5<char16_t>(c.Entrada, c.Opciones), c.Esperado);
-    EXPECT_TRUE(DecodificaHTML5<char8_t>(Utf8(c.Entrada), c.Opciones) == Utf8(c.Esperado));
+    EXPECT_TRUE(DecodificaHTML5<char>(Utf8(c.Entrada), c.Opciones) == Utf8(c.Esperado));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,7 +73,7 @@ TEST_P(AHTML, BothUnitTypesGiveTheAsciiTextOrStopAtTheImpossibleCharacter)
     char32_t imposible = 1;
     EXPECT_EQ(CodificaASCII<char16_t>(c.Entrada, c.Opciones, &imposible), c.Esperado);
     EXPECT_EQ(imposible, c.Imposible);
-    EXPECT_TRUE(CodificaASCII<char8_t>(Utf8(c.Entrada), c.Opciones, &imposible) == Utf8(c.Esperado));
+    EXPECT_TRUE(CodificaASCII<char>(Utf8(c.Entrada), c.Opciones, &imposible) == Utf8(c.Esperado));
     EXPECT_EQ(imposible, c.Imposible);
 }
 
@@ -130,7 +130,7 @@ TEST(HTML5, AnyCutGivesTheWholeTextsResult)
         const int opciones = int(azar() % 64);
         const std::u16string entero = DecodificaHTML5<char16_t>(t, opciones);
         ASSERT_EQ((PorPiezas<DecodificadorHTML5<char16_t>, char16_t>(t, opciones, azar)), entero) << i;
-        ASSERT_TRUE((PorPiezas<DecodificadorHTML5<char8_t>, char8_t>(Utf8(t), opciones, azar)) == Utf8(entero)) << i;
+        ASSERT_TRUE((PorPiezas<DecodificadorHTML5<char>, char>(Utf8(t), opciones, azar)) == Utf8(entero)) << i;
     }
 }
 
@@ -157,7 +157,7 @@ TEST(HTML5, RoundTripOfRandomTextThroughPureAscii)
         const std::u16string html = PorPiezas<CodificadorASCII<char16_t>, char16_t>(t, opciones, azar);
         ASSERT_EQ(CodificaASCII<char16_t>(t, opciones, &imposible), html);
         ASSERT_EQ(imposible, 0u);
-        ASSERT_TRUE((PorPiezas<CodificadorASCII<char8_t>, char8_t>(Utf8(t), opciones, azar)) == Utf8(html));
+        ASSERT_TRUE((PorPiezas<CodificadorASCII<char>, char>(Utf8(t), opciones, azar)) == Utf8(html));
         ASSERT_TRUE(std::all_of(html.begin(), html.end(), [](char16_t c) { return c < 0x80; })) << i;
         ASSERT_EQ(DecodificaHTML5<char16_t>(html, opciones), t) << i;
     }
