@@ -360,6 +360,7 @@ void Salida::Descarta()
     if (directo_ > STDERR_FILENO)
         ::close(directo_);
     directo_ = -1;
+    pendiente_ = std::string();
 }
 
 // The spool is made beside the file it replaces, so that it can take the
@@ -396,10 +397,29 @@ void Salida::PreparaReemplazo(const struct stat &datos)
         Falla(destino_);
 }
 
-void Salida::Escribe(std::string_view bytes) { EscribeTodo(spool_, bytes, nombreSpool_); }
+// Gathered into writes of a megabyte: the filesystem's cost is per write as
+// much as per byte, and the converter hands over pieces of 64 KB.
+void Salida::Escribe(std::string_view bytes)
+{
+    if (pendiente_.size() + bytes.size() > Bloque)
+        Vacia();
+    if (bytes.size() >= Bloque) {
+        EscribeTodo(spool_, bytes, nombreSpool_);
+        return;
+    }
+    pendiente_.reserve(Bloque);
+    pendiente_ += bytes;
+}
+
+void Salida::Vacia()
+{
+    EscribeTodo(spool_, pendiente_, nombreSpool_);
+    pendiente_.clear();
+}
 
 void Salida::Confirma()
 {
+    Vacia();
     if (enSuSitio_) {
         Reescribe();
         return;

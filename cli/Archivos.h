@@ -98,6 +98,7 @@ private:
     void *directo_;            // the destination itself, written at the end
 #else
     void PreparaReemplazo(const struct stat &datos);
+    void Vacia();
     void Reescribe();
     void Vuelca(int hacia, off_t desde, off_t hasta);
     void Enlaza();
@@ -108,6 +109,7 @@ private:
     std::string temporal_;   // the spool's name while it has one, or empty
     std::string nombreSpool_;  // for messages
     int spool_ = -1;
+    std::string pendiente_;  // bytes not yet written to the spool, under a megabyte
     int directo_ = -1;       // the destination itself, written at the end
     bool enSuSitio_ = false; // directo_ is a regular file rewritten in place
     bool anonimo_ = false;   // spool_ is an unnamed file in real_'s folder
