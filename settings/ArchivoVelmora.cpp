@@ -46,6 +46,7 @@ public:
     {
         struct sigaction anota {};
         anota.sa_handler = [](int senal) { llegada = senal; };
+        anota.sa_flags = SA_RESTART;
         sigemptyset(&anota.sa_mask);
         for (std::size_t i = 0; i < Senales.size(); ++i)
             sigaction(Senales[i], &anota, &antes_[i]);
