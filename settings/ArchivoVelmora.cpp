@@ -1,6 +1,7 @@
 #include "ArchivoVelmora.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -104,11 +105,32 @@ bool Reescribe(const QString &ruta, std::string_view bytes)
     return escribe(0, std::min(viejo, nuevo)) && archivo.resize(nuevo) && Sincroniza(archivo);
 }
 
+// The folders missing on the way are made private, as the XDG rules ask of a
+// configuration folder.
+bool CreaCarpeta(const QString &carpeta)
+{
+    const QFileInfo info(carpeta);
+    if (info.isDir())
+        return true;
+    const QString padre = info.path();
+    return (padre == carpeta || CreaCarpeta(padre)) &&
+           (QDir().mkdir(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) || QFileInfo(carpeta).isDir());
+}
+
 }  // namespace
 
 QString RutaArchivo()
 {
+#ifdef VELMORA_CONFIGURACION_USUARIO
+    // A program folder shared by all users cannot hold a file for each. A
+    // relative XDG_CONFIG_HOME is not valid, and is passed over.
+    QString carpeta = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (carpeta.isEmpty() || QDir::isRelativePath(carpeta))
+        carpeta = QDir::homePath() + QStringLiteral("/.config");
+    return carpeta + QStringLiteral("/velmora/Velmora.cfg");
+#else
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Velmora.cfg");
+#endif
 }
 
 void LeeArchivo(const QString &ruta, Lector &lector)
@@ -132,6 +154,7 @@ bool GuardaArchivo(const QString &ruta, std::string_view bytes)
     const QString destino = !info.isSymLink() ? info.filePath()
                             : info.exists()   ? info.canonicalFilePath()
                                               : info.symLinkTarget();
+    CreaCarpeta(info.path());
     QSaveFile archivo(destino);
     if (!archivo.open(QIODevice::WriteOnly))
         return Reescribe(destino, bytes);

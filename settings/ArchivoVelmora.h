@@ -12,7 +12,8 @@
 
 namespace Configuracion {
 
-// Velmora.cfg beside the program.
+// Velmora.cfg beside the program; installed for all users, in the user's
+// configuration folder: $XDG_CONFIG_HOME/velmora, or ~/.config/velmora.
 QString RutaArchivo();
 
 // Feeds the file to the lector, TrozoLectura bytes at a time. Anything but an
@@ -26,7 +27,8 @@ void LeeArchivo(const QString &ruta, Lector &lector);
 // it, so that a failure leaves the old one; where the folder takes no new file
 // but the file itself is writable, it is rewritten in place, its new size
 // taken first so that a full disk leaves it whole. A device or FIFO of that
-// name is the user's choice: it is left alone, and that counts as done.
+// name is the user's choice: it is left alone, and that counts as done. A
+// missing folder is made.
 bool GuardaArchivo(const QString &ruta, std::string_view bytes);
 
 }  // namespace Configuracion

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the window tests share: the settings file beside the test program,
+// What the window tests share: the settings file where the program keeps it,
 // message boxes closed as soon as they show, controls found by object name,
 // and the processing state read back from what the window shows.
 
@@ -43,7 +43,8 @@ inline bool EscribeConfiguracion(const QByteArray &bytes)
 {
     BorraConfiguracion();
     QFile archivo(RutaConfiguracion());
-    return archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(archivo).path()) && archivo.open(QIODevice::WriteOnly) &&
+           archivo.write(bytes) == bytes.size();
 }
 
 inline QByteArray LeeConfiguracionEscrita()

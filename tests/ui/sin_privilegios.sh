@@ -16,4 +16,4 @@ chmod 700 "$carpeta/runtime"
 chown -R nobody "$carpeta"
 chmod 755 "$carpeta"
 setpriv --reuid=nobody --regid=nogroup --clear-groups \
-    env HOME="$carpeta" XDG_RUNTIME_DIR="$carpeta/runtime" "$carpeta/$(basename "$programa")" "$@"
+    env HOME="$carpeta" XDG_CONFIG_HOME="$carpeta/config" XDG_RUNTIME_DIR="$carpeta/runtime" "$carpeta/$(basename "$programa")" "$@"

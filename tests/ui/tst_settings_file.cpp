@@ -65,6 +65,8 @@ private slots:
     void closeReplacesWhateverTheFileHeld();
     void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
+    void fileLivesWhereTheLayoutKeepsIt_data();
+    void fileLivesWhereTheLayoutKeepsIt();
 
 private:
     Entorno entorno;
@@ -374,7 +376,7 @@ void SettingsFileTest::readOnlyFolderGetsTheFileRewrittenInPlace()
     if (geteuid() == 0)
         QSKIP("Root writes into a read-only folder anyway; run the window tests as another user to see this");
     QVERIFY(EscribeConfiguracion("Idioma=Galego\r\n"));
-    const QString carpeta = QCoreApplication::applicationDirPath();
+    const QString carpeta = QFileInfo(RutaConfiguracion()).path();
     const QFile::Permissions antes = QFileInfo(carpeta).permissions();
     QVERIFY(QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner));
     {
@@ -480,7 +482,7 @@ void SettingsFileTest::failedWriteKeepsTheOldFile()
     CierraAvisos avisos;
     frmConversor ventana;
     Item(&ventana, "mnuEnglish")->trigger();
-    const QString carpeta = QCoreApplication::applicationDirPath();
+    const QString carpeta = QFileInfo(RutaConfiguracion()).path();
     const QFile::Permissions antes = QFileInfo(carpeta).permissions();
     if (enSuSitio)
         QVERIFY(QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner));
@@ -509,6 +511,43 @@ void SettingsFileTest::failedWriteKeepsTheOldFile()
 #else
     QSKIP("Needs a file size limit to make the write fail");
 #endif
+}
+
+void SettingsFileTest::fileLivesWhereTheLayoutKeepsIt_data()
+{
+    QTest::addColumn<QString>("xdg");  // XDG_CONFIG_HOME, under a scratch folder that is also HOME
+    QTest::addColumn<QString>("carpeta");
+    QTest::newRow("XDG_CONFIG_HOME names the folder") << "/xdg" << "/xdg/velmora";
+    QTest::newRow("without XDG_CONFIG_HOME, ~/.config") << "" << "/.config/velmora";
+    QTest::newRow("a relative XDG_CONFIG_HOME is passed over") << "xdg" << "/.config/velmora";
+}
+
+void SettingsFileTest::fileLivesWhereTheLayoutKeepsIt()
+{
+    QFETCH(QString, xdg);
+    QFETCH(QString, carpeta);
+    QTemporaryDir casa;
+    const QByteArray antes[] = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME")};
+    qputenv("HOME", casa.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (xdg.startsWith('/') ? casa.path() + xdg : xdg).toLocal8Bit());
+    {
+        frmConversor ventana;
+        Item(&ventana, "mnuEnglish")->trigger();
+        ventana.close();
+    }
+    const QString ruta = RutaConfiguracion();
+    qputenv("HOME", antes[0]);
+    qputenv("XDG_CONFIG_HOME", antes[1]);
+#ifdef VELMORA_CONFIGURACION_USUARIO
+    // Made for the user alone.
+    QCOMPARE(ruta, casa.path() + carpeta + "/Velmora.cfg");
+    QCOMPARE(QFileInfo(casa.path() + carpeta).permissions() & QFile::Permissions(0x0077), QFile::Permissions());  // group, others
+#else
+    QCOMPARE(ruta, QCoreApplication::applicationDirPath() + "/Velmora.cfg");
+#endif
+    QFile archivo(ruta);
+    QVERIFY(archivo.open(QIODevice::ReadOnly) && archivo.readAll().startsWith("Idioma=English\r\n"));
+    archivo.remove();
 }
 
 QTEST_MAIN(SettingsFileTest)
