@@ -1,12 +1,12 @@
 #include "ConversorPorTrozos.h"
 
-#include "Tramos.h"
-#include "UnidadesUtf16.h"
+#include "Saltos.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <type_traits>
 #include <utility>
 
 namespace VelmoraConvert {
@@ -45,94 +45,88 @@ std::string Hexadecimal(unsigned valor, const char *formato)
 }
 
 
-using Utf16::CR;
-using Utf16::LF;
-
-bool EsLetraODigito(char16_t c)
+// Room for `extra` more elements after the first `usado` of a buffer that
+// only grows, so that it is not cleared again on every use. Spare capacity
+// is reserved, not filled, so memory is only touched where text goes.
+template <typename Cadena>
+auto *Espacio(Cadena &buffer, std::size_t usado, std::size_t extra)
 {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-}
-
-// Every pattern of HTML to text is made of these.
-bool EnPatrones(char16_t c)
-{
-    return EsLetraODigito(c) || c == u'&' || c == u';' || c == u'#' || c == u'<' || c == u'>' || c == CR || c == LF;
-}
-
-// The raw spellings that the reference steps turn into '<' or '>': the sign
-// itself, or a reference whose '&' may itself come from "&amp;", "&#38;" or
-// "&amp;#38;". At most 13 units.
-constexpr std::u16string_view Ampersands[] = {u"&", u"&amp;", u"&#38;", u"&amp;#38;"};
-
-std::size_t LargoDeSigno(std::u16string_view texto, char16_t signo)
-{
-    if (!texto.empty() && texto[0] == signo)
-        return 1;
-    const std::u16string_view nombre = signo == u'<' ? u"lt;" : u"gt;";
-    const std::u16string_view numero = signo == u'<' ? u"#60;" : u"#62;";
-    for (const std::u16string_view amp : Ampersands) {
-        if (!texto.starts_with(amp))
-            continue;
-        const std::u16string_view resto = texto.substr(amp.size());
-        if (resto.starts_with(nombre))
-            return amp.size() + nombre.size();
-        if (resto.starts_with(numero))
-            return amp.size() + numero.size();
+    if (buffer.size() < usado + extra) {
+        if (buffer.capacity() < usado + extra)
+            buffer.reserve(std::max(usado + extra, buffer.capacity() + buffer.capacity() / 2));
+        buffer.resize(usado + extra);
     }
-    return 0;
+    return buffer.data() + usado;
 }
 
-bool EmpiezaPorSigno(std::u16string_view texto, char16_t signo) { return LargoDeSigno(texto, signo) != 0; }
+// What every input goes through, in units of the text: line breaks to CR LF,
+// the conversion, CR LF to LF. Each holds back what it must on its own.
+template <typename Unidad>
+class Pasos {
+public:
+    using Vista = std::basic_string_view<Unidad>;
 
-bool TerminaEnSigno(std::u16string_view texto, char16_t signo)
-{
-    for (std::size_t largo = 1; largo <= 13 && largo <= texto.size(); ++largo) {
-        if (LargoDeSigno(texto.substr(texto.size() - largo), signo) == largo)
-            return true;
+    explicit Pasos(const Ajustes &ajustes) : ajustes_(ajustes), flujo_(ajustes.Modo, ajustes.Opciones)
+    {
+        if constexpr (std::is_same_v<Unidad, char16_t>) {
+            if (ajustes.HTML5 && ajustes.Modo == ConversionesTextoHTML::HTMLATexto)
+                aTexto_.emplace(ajustes.Opciones);
+            else if (ajustes.HTML5)
+                aHTML_.emplace(ajustes.Opciones);
+        }
     }
-    return false;
-}
 
-// Length of the spelling of "<BR>" that texto starts with, or 0.
-std::size_t LargoDeEtiqueta(std::u16string_view texto)
-{
-    const std::size_t abre = LargoDeSigno(texto, u'<');
-    if (abre == 0 || texto.substr(abre, 2) != u"BR")
-        return 0;
-    const std::size_t cierra = LargoDeSigno(texto.substr(abre + 2), u'>');
-    return cierra == 0 ? 0 : abre + 2 + cierra;
-}
-
-bool EmpiezaPorSalto(std::u16string_view texto) { return !texto.empty() && (texto[0] == CR || texto[0] == LF); }
-
-// Whether texto could end with what the reference steps turn into "<BR".
-bool TerminaEnEtiquetaAbierta(std::u16string_view texto)
-{
-    return texto.ends_with(u"BR") && TerminaEnSigno(texto.substr(0, texto.size() - 2), u'<');
-}
-
-// Whether texto could end with what the reference steps turn into "<BR>".
-bool TerminaEnEtiqueta(std::u16string_view texto)
-{
-    for (std::size_t largo = 1; largo <= 13 && largo <= texto.size(); ++largo) {
-        const std::size_t resto = texto.size() - largo;
-        if (LargoDeSigno(texto.substr(resto), u'>') == largo && TerminaEnEtiquetaAbierta(texto.substr(0, resto)))
-            return true;
+    // The final result of a piece, valid until the next call.
+    Vista Convierte(Vista texto, bool ultimo)
+    {
+        if (!ajustes_.Exacto && !crlf_.Intacto(texto)) {
+            Unidad *const inicio = Espacio(crlf_buffer_, 0, 2 * texto.size());
+            texto = {inicio, std::size_t(crlf_.Normaliza(texto, inicio) - inicio)};
+        }
+        Vista resultado = ConvierteTexto(texto, ultimo);
+        if (ajustes_.SaltosLF) {
+            Unidad *const inicio = Espacio(lf_buffer_, 0, resultado.size() + 1);
+            resultado = {inicio, std::size_t(lf_.Convierte(resultado, inicio, ultimo) - inicio)};
+        }
+        return resultado;
     }
-    return false;
-}
 
-// Whether the line-break steps may turn the start of texto into a line
-// break before "<BR>" CR is replaced: a "<BR>" that is followed by a line
-// break, or by a second "<BR>" and a line break, written in any spelling.
-bool EmpiezaPorSaltoHecho(std::u16string_view texto)
-{
-    const std::size_t una = LargoDeEtiqueta(texto);
-    if (una == 0)
-        return false;
-    const std::size_t otra = LargoDeEtiqueta(texto.substr(una));
-    return EmpiezaPorSalto(texto.substr(una)) || (otra != 0 && EmpiezaPorSalto(texto.substr(una + otra)));
-}
+    // With --html5, to HTML: the character the result could not write, which
+    // would stand right after it, or 0.
+    char32_t Imposible() const { return imposible_; }
+
+private:
+    Vista ConvierteTexto(Vista texto, bool ultimo)
+    {
+        if constexpr (std::is_same_v<Unidad, char16_t>) {
+            if (aTexto_) {
+                Unidad *const inicio = Espacio(resultado_, 0, aTexto_->Cota(texto.size()));
+                return {inicio, std::size_t(aTexto_->Convierte(texto, inicio, ultimo) - inicio)};
+            }
+            if (aHTML_) {
+                Unidad *const inicio = Espacio(resultado_, 0, aHTML_->Cota(texto.size()));
+                const auto escrito = aHTML_->Convierte(texto, inicio, ultimo);
+                imposible_ = escrito.Imposible;
+                return {inicio, std::size_t(escrito.Fin - inicio)};
+            }
+        }
+        resultado_.clear();
+        flujo_.Anade(texto, resultado_);
+        if (ultimo)
+            flujo_.Termina(resultado_);
+        return resultado_;
+    }
+
+    const Ajustes ajustes_;
+    Saltos::ACRLF<Unidad> crlf_;
+    ConversionesTextoHTML::Flujo<Unidad> flujo_;
+    Saltos::ALF<Unidad> lf_;
+    std::basic_string<Unidad> crlf_buffer_, resultado_, lf_buffer_;
+    // With --html5, the conversion that streams on its own.
+    std::optional<ConversionesTextoHTML::DecodificadorHTML5<char16_t>> aTexto_;
+    std::optional<ConversionesTextoHTML::CodificadorASCII<char16_t>> aHTML_;
+    char32_t imposible_ = 0;
+};
 
 }  // namespace
 
@@ -162,214 +156,125 @@ EntradaInvalida Mensaje(const Codificaciones::FalloDeCodificacion &fallo, Codifi
                            NombreDe(codificacion) + ", output" + donde);
 }
 
-// Text to HTML maps every character on its own: any cut will do.
-//
-// HTML to text is, in effect, this chain of replace-alls, none of whose
-// patterns overlaps itself: "&amp;" -> '&'; "&#38;" -> '&'; every other
-// reference of the table in one pass; with option 2 the four "<BR>" steps;
-// with option 16 "&nbsp;" -> ' '. A cut changes nothing when no match of any
-// step straddles it. Every pattern starts with '&' or '<' and has no other
-// '&'; the reference steps only make '&', '<', '>', '"' and Latin-1 letters.
-// So a cut before k is safe when
-//   - texto[k] is in no pattern: it is never matched nor replaced;
-//   - no '&' or '<' lies among the MargenCorte units before k: a match is
-//     made of references, "<BR>" spelled in some way (28 units at most) and
-//     at most three line-break units after one, so each of its units is
-//     fewer than 32 after one of its own '&' or '<';
-//   - texto[k] is '&' or '<', so no reference or blank straddles the cut,
-//     and, with option 2, no "<BR>" step does either. One could in two ways:
-//     the left could end in "<BR" and the right start with '>'; or the left
-//     could end in "<BR>" while the first steps turn the right's first "<BR>"
-//     into a line break, which "<BR>" CR then swallows together with the
-//     left's tag. That needs the right to start with "<BR>" and a line break,
-//     or with two "<BR>" and a line break. Each sign is checked in every
-//     spelling the reference steps decode it from.
-bool CorteSeguro(std::u16string_view texto, std::size_t k, std::int16_t modo, std::int16_t opciones)
-{
-    const char16_t c = texto[k];
-    if (k == 0 || Utf16::EsBajo(c))
-        return false;  // may be the second half of a surrogate pair
-    if (modo != ConversionesTextoHTML::HTMLATexto || !EnPatrones(c))
-        return true;
-    const std::u16string_view izquierda = texto.substr(k - std::min(k, MargenCorte), std::min(k, MargenCorte));
-    if (izquierda.find_first_of(u"&<") == std::u16string_view::npos)
-        return true;
-    if (c != u'&' && c != u'<')
-        return false;
-    if ((opciones & ConversionesTextoHTML::OpcionSaltos) == 0)
-        return true;
-    const std::u16string_view derecha = texto.substr(k, MargenCorte);
-    if (TerminaEnEtiquetaAbierta(izquierda) && EmpiezaPorSigno(derecha, u'>'))
-        return false;
-    return !(TerminaEnEtiqueta(izquierda) && EmpiezaPorSaltoHecho(derecha));
-}
+class ConversorPorTrozos::Tuberia {
+public:
+    virtual ~Tuberia() = default;
+    virtual void Anade(std::string_view bytes) = 0;
+    virtual void Termina() = 0;
+};
 
-ConversorPorTrozos::ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe, std::size_t trozo)
-    : ajustes_(ajustes), escribe_(std::move(escribe)), trozo_(std::max<std::size_t>(trozo, 1)),
-      decodificador_(ajustes.Juego, Politica::Estricta), codificador_(ajustes.Juego, Politica::Estricta)
-{
-    if (ajustes.HTML5 && ajustes.Modo == ConversionesTextoHTML::HTMLATexto)
-        aTexto_.emplace(ajustes.Opciones);
-    else if (ajustes.HTML5)
-        aHTML_.emplace(ajustes.Opciones);
-}
+namespace {
 
-void ConversorPorTrozos::Anade(std::string_view bytes)
-{
-    const std::size_t antes = largo_;
-    try {
-        char16_t *const w = Espacio(texto_, largo_, bytes.size() + Codificaciones::Decodificador::Retenidos);
-        largo_ = std::size_t(decodificador_.Decodifica(bytes, w) - texto_.data());
-    } catch (const Codificaciones::FalloDeCodificacion &fallo) {
-        throw Mensaje(fallo, ajustes_.Juego);
+// UTF-8 in and out, the default: checked as it comes and converted as it is.
+class PorUtf8 final : public ConversorPorTrozos::Tuberia {
+public:
+    PorUtf8(const Ajustes &ajustes, ConversorPorTrozos::Escritor escribe)
+        : pasos_(ajustes), escribe_(std::move(escribe))
+    {
     }
-    if (!ajustes_.Exacto && !SoloCRLF(antes)) {
-        decodificado_.assign(texto_, antes, largo_ - antes);
-        largo_ = antes;
-        Normaliza(decodificado_);
-    }
-    if (largo_ < trozo_)
-        return;
-    if (const std::size_t corte = BuscaCorte()) {
-        Convierte(corte, false);
-        std::copy(texto_.begin() + std::ptrdiff_t(corte), texto_.begin() + std::ptrdiff_t(largo_), texto_.begin());
-        largo_ -= corte;
-        buscado_ = 0;
-    }
-}
 
-void ConversorPorTrozos::Termina()
-{
-    try {
-        decodificador_.Termina(nullptr);  // strict: writes nothing, or throws
-    } catch (const Codificaciones::FalloDeCodificacion &fallo) {
-        throw Mensaje(fallo, ajustes_.Juego);
+    void Anade(std::string_view bytes) override
+    {
+        Lee([&] { lector_.Valida(bytes); });
+        escribe_(pasos_.Convierte(bytes, false));
     }
-    Convierte(largo_, true);
-    largo_ = 0;
-}
 
-// Whether the line breaks of texto_ from `desde` on are all CR LF already, as
-// in most files, with no pair to make with the pieces before or after.
-bool ConversorPorTrozos::SoloCRLF(std::size_t desde) const
-{
-    return !trasCR_ && SoloParesCRLF(texto_.data() + desde, largo_ - desde);
-}
+    void Termina() override
+    {
+        Lee([&] { lector_.Termina(nullptr); });
+        escribe_(pasos_.Convierte({}, true));
+    }
 
-// LF, CR LF and CR each become CR LF, as in the window's text box. A CR that
-// ends one piece is remembered, so an LF starting the next one is its pair.
-void ConversorPorTrozos::Normaliza(std::u16string_view decodificado)
-{
-    char16_t *const inicio = Espacio(texto_, largo_, 2 * decodificado.size());
-    char16_t *w = inicio;
-    for (std::size_t i = 0; i < decodificado.size(); ++i) {
-        const std::size_t tramo = BuscaSalto(decodificado.data() + i, decodificado.size() - i);
-        w = std::copy_n(decodificado.data() + i, tramo, w);
-        trasCR_ = trasCR_ && tramo == 0;
-        if ((i += tramo) == decodificado.size())
-            break;
-        if (decodificado[i] == CR || !trasCR_) {
-            *w++ = CR;
-            *w++ = LF;
+private:
+    template <typename F>
+    void Lee(F lee)
+    {
+        try {
+            lee();
+        } catch (const Codificaciones::FalloDeCodificacion &fallo) {
+            throw Mensaje(fallo, Codificacion::Utf8);
         }
-        trasCR_ = decodificado[i] == CR;
     }
-    largo_ += std::size_t(w - inicio);
-}
 
-// The last place of texto_ where it can be cut, 0 if none. Only places with
-// MargenCorte units after them are judged, so a judgement is final, and each
-// search starts where the last failed one ended: a text without such a place
-// is not searched again and again.
-std::size_t ConversorPorTrozos::BuscaCorte()
-{
-    if (ajustes_.HTML5)
-        return largo_;  // those conversions hold back what they must themselves
-    if (largo_ <= MargenCorte)
-        return 0;
-    const std::size_t hasta = largo_ - MargenCorte;
-    const std::u16string_view texto(texto_.data(), largo_);
-    for (std::size_t k = hasta + 1; k-- > std::max<std::size_t>(buscado_, 1);) {
-        if (CorteSeguro(texto, k, ajustes_.Modo, ajustes_.Opciones))
-            return k;
-    }
-    buscado_ = hasta + 1;
-    return 0;
-}
+    Codificaciones::Decodificador lector_{Codificacion::Utf8, Politica::Estricta};
+    Pasos<char> pasos_;
+    ConversorPorTrozos::Escritor escribe_;
+};
 
-void ConversorPorTrozos::Convierte(std::size_t hasta, bool ultimo)
-{
-    std::u16string resultado;
-    std::u16string_view convertido;
-    char32_t imposible = 0;
-    if (ajustes_.HTML5) {
-        imposible = ConvierteHTML5({texto_.data(), hasta}, ultimo, convertido);
-    } else {
-        resultado = ConversionesTextoHTML::ConvierteTextoHTML({texto_.data(), hasta}, ajustes_.Modo, ajustes_.Opciones);
-        convertido = resultado;
+// Any other encoding, or --html5: read into UTF-16 units and written back.
+class PorUnidades final : public ConversorPorTrozos::Tuberia {
+public:
+    PorUnidades(const Ajustes &ajustes, ConversorPorTrozos::Escritor escribe)
+        : juego_(ajustes.Juego), pasos_(ajustes), escribe_(std::move(escribe))
+    {
     }
-    Escribe(ajustes_.SaltosLF ? PasaALF(convertido, ultimo) : convertido, ultimo);
-    if (imposible) {
-        char codigo[16];
-        std::snprintf(codigo, sizeof codigo, "U+%04X", unsigned(imposible));
-        throw EntradaInvalida("character " + std::string(codigo) +
-                              " has no HTML reference that gives it back, output at byte offset " +
-                              std::to_string(escritos_));
-    }
-}
 
-// Encoded a slice at a time, so the byte buffer stays small however long the text.
-void ConversorPorTrozos::Escribe(std::u16string_view salida, bool ultimo)
-{
-    const auto escribe = [this](const char *inicio, const char *fin) {
+    void Anade(std::string_view bytes) override
+    {
+        char16_t *const inicio = Espacio(unidades_, 0, bytes.size() + Codificaciones::Decodificador::Retenidos);
+        char16_t *fin = nullptr;
+        Traduce([&] { fin = decodificador_.Decodifica(bytes, inicio); });
+        Escribe(pasos_.Convierte({inicio, std::size_t(fin - inicio)}, false), false);
+    }
+
+    void Termina() override
+    {
+        Traduce([&] { decodificador_.Termina(nullptr); });  // strict: writes nothing, or throws
+        Escribe(pasos_.Convierte({}, true), true);
+    }
+
+private:
+    template <typename F>
+    void Traduce(F f)
+    {
+        try {
+            f();
+        } catch (const Codificaciones::FalloDeCodificacion &fallo) {
+            throw Mensaje(fallo, juego_);
+        }
+    }
+
+    void Escribe(std::u16string_view texto, bool ultimo)
+    {
+        char *const inicio = Espacio(bytes_, 0, 3 * texto.size() + 2 * Codificaciones::Codificador::Retenidos);
+        char *fin = nullptr;
+        Traduce([&] {
+            fin = codificador_.Codifica(texto, inicio);
+            if (ultimo)
+                fin = codificador_.Termina(fin);
+        });
         escribe_({inicio, std::size_t(fin - inicio)});
         escritos_ += std::uint64_t(fin - inicio);
-    };
-    try {
-        for (std::size_t i = 0, n; i < salida.size(); i += n) {
-            n = std::min(salida.size() - i, std::max<std::size_t>(trozo_, 2));
-            char *const inicio = Espacio(bytes_, 0, 3 * n + Codificaciones::Codificador::Retenidos);
-            escribe(inicio, codificador_.Codifica(salida.substr(i, n), inicio));
-        }
-        if (ultimo) {
-            char *const inicio = Espacio(bytes_, 0, Codificaciones::Codificador::Retenidos);
-            escribe(inicio, codificador_.Termina(inicio));
-        }
-    } catch (const Codificaciones::FalloDeCodificacion &fallo) {
-        throw Mensaje(fallo, ajustes_.Juego);
+        if (const char32_t imposible = pasos_.Imposible())
+            throw EntradaInvalida("character " + Hexadecimal(unsigned(imposible), "U+%04X") +
+                                  " has no HTML reference that gives it back, output at byte offset " +
+                                  std::to_string(escritos_));
     }
+
+    const Codificacion juego_;
+    Codificaciones::Decodificador decodificador_{juego_, Politica::Estricta};
+    Pasos<char16_t> pasos_;
+    Codificaciones::Codificador codificador_{juego_, Politica::Estricta};
+    ConversorPorTrozos::Escritor escribe_;
+    std::u16string unidades_;
+    std::string bytes_;
+    std::uint64_t escritos_ = 0;  // bytes of output so far
+};
+
+}  // namespace
+
+ConversorPorTrozos::ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe)
+{
+    if (ajustes.Juego == Codificacion::Utf8 && !ajustes.HTML5)
+        tuberia_ = std::make_unique<PorUtf8>(ajustes, std::move(escribe));
+    else
+        tuberia_ = std::make_unique<PorUnidades>(ajustes, std::move(escribe));
 }
 
-// What the --html5 conversions make of texto; when a character cannot be
-// written, the result up to it, and the character.
-char32_t ConversorPorTrozos::ConvierteHTML5(std::u16string_view texto, bool ultimo, std::u16string_view &resultado)
-{
-    if (aTexto_) {
-        char16_t *const inicio = Espacio(html5_, 0, aTexto_->Cota(texto.size()));
-        resultado = {inicio, std::size_t(aTexto_->Convierte(texto, inicio, ultimo) - inicio)};
-        return 0;
-    }
-    char16_t *const inicio = Espacio(html5_, 0, aHTML_->Cota(texto.size()));
-    const auto escrito = aHTML_->Convierte(texto, inicio, ultimo);
-    resultado = {inicio, std::size_t(escrito.Fin - inicio)};
-    return escrito.Imposible;
-}
+ConversorPorTrozos::~ConversorPorTrozos() = default;
 
-// CR LF becomes LF. A CR that ends one piece waits for the next one.
-std::u16string_view ConversorPorTrozos::PasaALF(std::u16string_view resultado, bool ultimo)
-{
-    char16_t *const inicio = Espacio(conLF_, 0, resultado.size() + 1);
-    char16_t *w = inicio;
-    for (const char16_t c : resultado) {
-        if (crPendiente_ && c != LF)
-            *w++ = CR;
-        crPendiente_ = c == CR;
-        if (!crPendiente_)
-            *w++ = c;
-    }
-    if (ultimo && std::exchange(crPendiente_, false))
-        *w++ = CR;
-    return {inicio, std::size_t(w - inicio)};
-}
+void ConversorPorTrozos::Anade(std::string_view bytes) { tuberia_->Anade(bytes); }
+
+void ConversorPorTrozos::Termina() { tuberia_->Termina(); }
 
 }  // namespace VelmoraConvert

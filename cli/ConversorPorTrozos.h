@@ -1,11 +1,11 @@
 #pragma once
 
 // Converts one input as it is read, a piece at a time, and gives exactly the
-// bytes that converting the whole input at once would give.
-//
-// The text is converted in pieces cut where CorteSeguro allows, so memory
-// stays bounded whatever the shape of the input. Neither direction is cut
-// inside a surrogate pair, so that the encoder always sees whole characters.
+// bytes that converting the whole input at once would give: the engine's
+// stream holds back what a later piece may still change, and this adds the
+// command line's reading and writing around it. UTF-8 is checked and
+// converted as it is; the other encodings are read into UTF-16 and written
+// back. By default each line break reaches the conversion as CR LF.
 
 #include "Codificaciones.h"
 #include "ConversionesHTML5.h"
@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -46,54 +47,21 @@ struct Ajustes {
     bool HTML5 = false;     // today's HTML references, in one pass; pure ASCII to HTML
 };
 
-// Units CorteSeguro reads on each side of a cut.
-constexpr std::size_t MargenCorte = 64;
-
-// Whether converting texto[0, k) and texto[k, end) apart gives exactly what
-// converting texto whole gives, for any text that may follow texto[k +
-// MargenCorte - 1]. Reads texto[k - MargenCorte, k + MargenCorte) at most.
-bool CorteSeguro(std::u16string_view texto, std::size_t k, std::int16_t modo, std::int16_t opciones);
-
 class ConversorPorTrozos {
 public:
     using Escritor = std::function<void(std::string_view)>;
-    static constexpr std::size_t TrozoPorDefecto = std::size_t(1) << 16;
 
-    // `trozo`: units gathered before a conversion; more when the text has no
-    // place to cut yet.
-    ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe, std::size_t trozo = TrozoPorDefecto);
+    ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe);
+    ~ConversorPorTrozos();
 
-    // Throws EntradaInvalida.
+    // Writes the result of each piece as soon as it is final. Throws EntradaInvalida.
     void Anade(std::string_view bytes);
     void Termina();
 
-private:
-    bool SoloCRLF(std::size_t desde) const;
-    void Normaliza(std::u16string_view decodificado);
-    std::size_t BuscaCorte();
-    void Convierte(std::size_t hasta, bool ultimo);
-    char32_t ConvierteHTML5(std::u16string_view texto, bool ultimo, std::u16string_view &resultado);
-    void Escribe(std::u16string_view salida, bool ultimo);
-    std::u16string_view PasaALF(std::u16string_view resultado, bool ultimo);
+    class Tuberia;
 
-    Ajustes ajustes_;
-    Escritor escribe_;
-    std::size_t trozo_;
-    Codificaciones::Decodificador decodificador_;
-    Codificaciones::Codificador codificador_;
-    std::u16string decodificado_;
-    std::u16string texto_;      // its first largo_ units: decoded text not converted yet
-    std::size_t largo_ = 0;
-    std::size_t buscado_ = 0;   // texto_ has no place to cut below this
-    bool trasCR_ = false;       // the input so far ends with CR
-    bool crPendiente_ = false;  // the result so far ends with CR, not written yet
-    std::u16string conLF_;
-    std::string bytes_;
-    std::uint64_t escritos_ = 0;  // bytes of output so far
-    // With --html5, the conversion that streams on its own, and its result.
-    std::optional<ConversionesTextoHTML::DecodificadorHTML5<char16_t>> aTexto_;
-    std::optional<ConversionesTextoHTML::CodificadorASCII<char16_t>> aHTML_;
-    std::u16string html5_;
+private:
+    std::unique_ptr<Tuberia> tuberia_;
 };
 
 }  // namespace VelmoraConvert

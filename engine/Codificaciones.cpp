@@ -101,13 +101,20 @@ char16_t *Decodificador::Decodifica(std::string_view bytes, char16_t *w)
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
     const auto *fin = p + bytes.size();
     switch (codificacion_) {
-    case Codificacion::Utf8: w = DeUtf8(p, fin, w); break;
+    case Codificacion::Utf8: w = DeUtf8<true>(p, fin, w); break;
     case Codificacion::Windows1252: w = DeWindows1252(p, fin, w); break;
     case Codificacion::Latin1: w = std::copy(p, fin, w); break;
     case Codificacion::Utf16le: w = DeUtf16le(p, fin, w); break;
     }
     posicion_ += bytes.size();
     return w;
+}
+
+void Decodificador::Valida(std::string_view bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    DeUtf8<false>(p, p + bytes.size(), nullptr);
+    posicion_ += bytes.size();
 }
 
 char16_t *Decodificador::Termina(char16_t *w)
@@ -121,6 +128,7 @@ char16_t *Decodificador::Termina(char16_t *w)
     return std::fill_n(w, n, Sustituto);
 }
 
+template <bool Escribe>
 char16_t *Decodificador::DeUtf8(const unsigned char *p, const unsigned char *fin, char16_t *w)
 {
     const unsigned char *const inicio = p;
@@ -140,30 +148,38 @@ char16_t *Decodificador::DeUtf8(const unsigned char *p, const unsigned char *fin
         }
         cuantos_ = 0;
         if (largo > 0) {
-            w = PonCaracter(caracter, w);
+            if constexpr (Escribe)
+                w = PonCaracter(caracter, w);
             p += std::size_t(largo) - tenia;
         } else if (tolerante) {
-            w = std::fill_n(w, tenia, Sustituto);  // the first byte, then continuation bytes
+            if constexpr (Escribe)
+                w = std::fill_n(w, tenia, Sustituto);  // the first byte, then continuation bytes
         } else {
             throw FalloDeCodificacion(Tipo::Invalida, posicion_ - tenia, juntos[0]);
         }
     }
     while (p != fin) {
-        const std::size_t ascii = CopiaAscii(p, fin, w);
-        p += ascii;
-        w += ascii;
+        if constexpr (Escribe) {
+            const std::size_t ascii = CopiaAscii(p, fin, w);
+            p += ascii;
+            w += ascii;
+        } else {
+            p += V<char>::Menores(reinterpret_cast<const char *>(p), std::size_t(fin - p), 0x80);
+        }
         if (p == fin)
             break;
         const int largo = Secuencia(p, std::size_t(fin - p), caracter, tolerante);
         if (largo > 0) {
-            w = PonCaracter(caracter, w);
+            if constexpr (Escribe)
+                w = PonCaracter(caracter, w);
             p += largo;
         } else if (largo == 0) {
             cuantos_ = std::size_t(fin - p);
             std::copy(p, fin, resto_);
             break;
         } else if (tolerante) {
-            *w++ = Sustituto;
+            if constexpr (Escribe)
+                *w++ = Sustituto;
             ++p;
         } else {
             throw FalloDeCodificacion(Tipo::Invalida, posicion_ + std::uint64_t(p - inicio), *p);

@@ -69,7 +69,12 @@ public:
     // per byte. Writes at most Retenidos units.
     char16_t *Termina(char16_t *w);
 
+    // UTF-8 only: reads the bytes as Decodifica does, and fails as it does,
+    // but writes nothing; for text that stays UTF-8. Termina(nullptr) ends it.
+    void Valida(std::string_view bytes);
+
 private:
+    template <bool Escribe>
     char16_t *DeUtf8(const unsigned char *p, const unsigned char *fin, char16_t *w);
     char16_t *DeUtf16le(const unsigned char *p, const unsigned char *fin, char16_t *w);
     char16_t *DeWindows1252(const unsigned char *p, const unsigned char *fin, char16_t *w) const;

@@ -10,6 +10,7 @@
 #include <array>
 #include <cassert>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -132,11 +133,25 @@ private:
     std::array<Unidad, Capacidad> bloque_;
 };
 
-// Each appends the conversion of [p, fin) to destino; the decoder's stream
-// state lives in the caller (see Flujo).
+// Each appends the conversion of a whole text to destino.
 template <typename Unidad>
 void CodificaTexto(std::basic_string_view<Unidad> origen, int opciones, std::basic_string<Unidad> &destino);
 template <typename Unidad>
 void DecodificaHTML(std::basic_string_view<Unidad> origen, int opciones, std::basic_string<Unidad> &destino);
+
+// One direction of Flujo (see ConversionesTextoHTML.h), behind the public class.
+template <typename Unidad>
+class Etapa {
+public:
+    virtual ~Etapa() = default;
+    virtual void Anade(std::basic_string_view<Unidad> trozo, std::basic_string<Unidad> &destino) = 0;
+    virtual void Termina(std::basic_string<Unidad> &destino) = 0;
+    virtual std::size_t Retenidas() const = 0;
+};
+
+template <typename Unidad>
+std::unique_ptr<Etapa<Unidad>> EtapaTextoAHTML(int opciones);
+template <typename Unidad>
+std::unique_ptr<Etapa<Unidad>> EtapaHTMLATexto(int opciones);
 
 }  // namespace ConversionesTextoHTML

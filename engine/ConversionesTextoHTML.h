@@ -53,9 +53,13 @@
 // Into a string kept by the caller: Destino is replaced by the result and its
 // storage reused when it is large enough, so converting again and again
 // allocates nothing new. Origen must not lie inside Destino.
+//
+// A text in pieces: see Flujo below.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -80,6 +84,46 @@ std::string ConvierteTextoHTML(std::string_view Origen, std::int16_t Modo, std::
 void ConvierteTextoHTML(std::u16string_view Origen, std::int16_t Modo, std::int16_t Opciones,
                         std::u16string &Destino);
 void ConvierteTextoHTML(std::string_view Origen, std::int16_t Modo, std::int16_t Opciones, std::string &Destino);
+
+template <typename Unidad>
+class Etapa;
+
+// The same conversion of a text that arrives in pieces of any size, cut
+// anywhere: inside a reference, a "<BR>" and its line break, a CR LF, a UTF-8
+// character or a surrogate pair. Anade appends to Destino the part of the
+// result that no later piece can change, as soon as it is so; Termina, after
+// the last piece, appends the rest. All of it together is exactly
+// ConvierteTextoHTML of the whole text, in UTF-16 (char16_t) or UTF-8 (char).
+//
+// Between calls it holds back at most MaximoRetenidas units, so memory stays
+// bounded whatever the shape of the text: to text, a partial match of each
+// replace-all that can cascade and one reference's body; to HTML, nothing in
+// UTF-16, and in UTF-8 a character cut by the piece's end and an encoded lone
+// high surrogate that LF removal may still join to a low one (three bytes
+// each). Retenidas says how many are held now.
+//
+// Example: with Flujo<char16_t> f(1, 0), f.Anade(u"&am", r) appends nothing,
+// f.Anade(u"p;lt;", r) appends u"<", and f.Termina(r) nothing more.
+template <typename Unidad>
+class Flujo {
+public:
+    static constexpr std::size_t MaximoRetenidas = 32;
+
+    Flujo(std::int16_t Modo, std::int16_t Opciones);
+    ~Flujo();
+    Flujo(Flujo &&) noexcept;
+    Flujo &operator=(Flujo &&) noexcept;
+
+    void Anade(std::basic_string_view<Unidad> Trozo, std::basic_string<Unidad> &Destino);
+    void Termina(std::basic_string<Unidad> &Destino);
+    std::size_t Retenidas() const;
+
+private:
+    std::unique_ptr<Etapa<Unidad>> etapa_;  // none for a mode that returns the text unchanged
+};
+
+extern template class Flujo<char16_t>;
+extern template class Flujo<char>;
 
 // ---- The entity table -----------------------------------------------------
 

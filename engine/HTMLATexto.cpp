@@ -9,6 +9,19 @@
 // behind each other; the fast paths below only skip work when every stage of
 // that chain is idle and the text ahead cannot cascade.
 //
+// Why any cut into pieces gives the whole text's result (Flujo): a stage
+// passes a unit on as soon as it cannot be part of a match, and holds back
+// only its partial match; since the first unit of each pattern occurs once in
+// it, a failed match can restart only at the unit that broke it, so no unit
+// it passed on could have begun a match. The reference stage holds '&' and
+// at most six body units. So after any prefix of the text the chain has
+// written a prefix of the whole result, and what it holds (at most Retenidos
+// units) is all that the rest of the text can still change; at the end each
+// stage lets go of its partial match in turn (Termina). The fast paths decide
+// as the chain would from the units they read: Ventanas reads only within its
+// piece, and Atajo at most Vista units ahead, so near the end of a piece that
+// is not the last the chain decides instead.
+//
 // The same code serves UTF-16 units and UTF-8 bytes: every pattern is ASCII,
 // and no byte of a UTF-8 character beyond ASCII is ASCII, so such bytes pass
 // every stage untouched. A decoded character from 128 up is written as its
@@ -217,8 +230,11 @@ public:
         ultima_ = saltos_ ? EtapaBR + 4 : EtapaBR;
     }
 
-    void Convierte(const Unidad *p, const Unidad *const fin, SalidaTexto<Unidad> &salida)
+    // Converts [p, fin), the text's last piece when `final`: only then is
+    // what the chain holds back let go at the end.
+    void Convierte(const Unidad *p, const Unidad *const fin, SalidaTexto<Unidad> &salida, bool final)
     {
+        final_ = final;
         const Buscador<Unidad> disparador(u'&', saltos_ ? u'<' : u'&');
         while (p != fin) {
             // A block may end up to a map late (see Ventanas): shortcuts look ahead.
@@ -242,9 +258,20 @@ public:
             }
             salida.Anade(w_);
         }
-        w_ = salida.Bloque();
-        Termina();
-        salida.Anade(w_);
+        if (final) {
+            w_ = salida.Bloque();
+            Termina();
+            salida.Anade(w_);
+        }
+    }
+
+    // Units held back: a partial match in every stage, and a reference body.
+    std::size_t Retenidas() const
+    {
+        std::size_t n = pendiente_;
+        for (const Sustitucion &s : etapas_)
+            n += s.Hechos;
+        return n;
     }
 
 private:
@@ -345,9 +372,13 @@ private:
     // Handles what needs no chain at all while every stage is idle, and
     // leaves every stage idle: a reference that cannot cascade, or a "<BR>"
     // whose neighbours cannot. Returns the number of units consumed, or 0 to
-    // take the chain.
+    // take the chain. It looks at most Vista units ahead, so near the end of
+    // a piece that is not the last the chain decides instead.
+    static constexpr std::ptrdiff_t Vista = 8;  // '&', a body of six, ';'; or "<BR>" and two
     std::size_t Atajo(const Unidad *p, const Unidad *fin)
     {
+        if (!final_ && fin - p < Vista)
+            return 0;
         if (Codigo(*p) == u'&') {
             std::size_t largo = 0;
             const std::uint64_t clave = ClaveEn(p, fin, largo);
@@ -469,11 +500,37 @@ private:
     const bool espacios_;
     const bool saltos_;
     const std::string_view salto_;
+    bool final_ = true;  // the piece being converted ends the text
     Unidad *w_ = nullptr;
     int ultima_;
     std::array<Sustitucion, Patrones.size()> etapas_{};  // slot EtapaReferencias unused
     std::array<Unidad, 1 + CuerpoMaximo> retenido_{};
     std::size_t pendiente_ = 0;
+};
+
+// The chain kept from one piece to the next. Each piece's result, and what
+// is let go at the end, is no longer than what it was made from.
+template <typename Unidad>
+class EtapaDecodificacion final : public Etapa<Unidad> {
+public:
+    explicit EtapaDecodificacion(int opciones) : decodificador_(opciones) {}
+
+    void Anade(std::basic_string_view<Unidad> trozo, std::basic_string<Unidad> &destino) override
+    {
+        SalidaTexto<Unidad> salida(destino, trozo.size() + Retenidas());
+        decodificador_.Convierte(trozo.data(), trozo.data() + trozo.size(), salida, false);
+    }
+
+    void Termina(std::basic_string<Unidad> &destino) override
+    {
+        SalidaTexto<Unidad> salida(destino, Retenidas());
+        decodificador_.Convierte(nullptr, nullptr, salida, true);
+    }
+
+    std::size_t Retenidas() const override { return decodificador_.Retenidas(); }
+
+private:
+    Decodificador<Unidad> decodificador_;
 };
 
 }  // namespace
@@ -483,10 +540,19 @@ void DecodificaHTML(std::basic_string_view<Unidad> origen, int opciones, std::ba
 {
     // Every operation of this direction shortens or keeps the text.
     SalidaTexto<Unidad> salida(destino, origen.size());
-    Decodificador<Unidad>(opciones).Convierte(origen.data(), origen.data() + origen.size(), salida);
+    Decodificador<Unidad>(opciones).Convierte(origen.data(), origen.data() + origen.size(), salida, true);
+}
+
+template <typename Unidad>
+std::unique_ptr<Etapa<Unidad>> EtapaHTMLATexto(int opciones)
+{
+    static_assert(Retenidos <= Flujo<Unidad>::MaximoRetenidas);
+    return std::make_unique<EtapaDecodificacion<Unidad>>(opciones);
 }
 
 template void DecodificaHTML(std::u16string_view, int, std::u16string &);
 template void DecodificaHTML(std::string_view, int, std::string &);
+template std::unique_ptr<Etapa<char16_t>> EtapaHTMLATexto(int);
+template std::unique_ptr<Etapa<char>> EtapaHTMLATexto(int);
 
 }  // namespace ConversionesTextoHTML

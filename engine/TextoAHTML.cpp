@@ -431,7 +431,122 @@ void CodificaCon(std::basic_string_view<Unidad> origen, std::u16string_view suel
     }
 }
 
+// Whether the three bytes at p are an encoded surrogate of the half whose
+// second byte is 0xA0-0xAF (high) or 0xB0-0xBF (low).
+bool EsSustituto(const char *p, unsigned mitad)
+{
+    return Codigo(p[0]) == PrimeroSustituto && (Codigo(p[1]) & 0xF0) == mitad && (Codigo(p[2]) & 0xC0) == 0x80;
+}
+
+// UTF-16 maps each unit alone, so any cut will do and nothing waits. In UTF-8
+// a character cut by the end of a piece waits for the rest of its bytes (at
+// most three), and, with LF removal, an encoded high surrogate that ends the
+// result waits for what follows (three bytes): only LFs, which vanish, may
+// come before an encoded low surrogate that would join it into a pair.
+template <typename Unidad>
+class EtapaCodificacion final : public Etapa<Unidad> {
+public:
+    explicit EtapaCodificacion(int opciones) : opciones_(opciones) {}
+
+    void Anade(std::basic_string_view<Unidad> trozo, std::basic_string<Unidad> &destino) override
+    {
+        if constexpr (!EsUtf8<Unidad>) {
+            CodificaTexto(trozo, opciones_, destino);
+        } else {
+            const std::size_t desde = destino.size();
+            if (std::exchange(hayAlto_, false))
+                destino.append(alto_, 3);
+            if (cuantos_ != 0) {
+                // The rest of the waiting character: the continuation bytes it lacks.
+                const std::size_t largo = LargoDe(Codigo(pendiente_[0]));
+                while (cuantos_ < largo && !trozo.empty() && (Codigo(trozo.front()) & 0xC0) == 0x80) {
+                    pendiente_[cuantos_++] = trozo.front();
+                    trozo.remove_prefix(1);
+                }
+                if (cuantos_ < largo && trozo.empty()) {
+                    Retiene(destino, desde);
+                    return;
+                }
+                Convierte({pendiente_, std::exchange(cuantos_, 0)}, destino, desde);
+            }
+            const std::size_t corte = InicioSinAcabar(trozo);
+            Convierte(trozo.substr(0, corte), destino, desde);
+            cuantos_ = trozo.size() - corte;
+            std::copy(trozo.begin() + std::ptrdiff_t(corte), trozo.end(), pendiente_);
+            Retiene(destino, desde);
+        }
+    }
+
+    void Termina(std::basic_string<Unidad> &destino) override
+    {
+        if constexpr (EsUtf8<Unidad>) {
+            const std::size_t desde = destino.size();
+            if (std::exchange(hayAlto_, false))
+                destino.append(alto_, 3);
+            Convierte({pendiente_, std::exchange(cuantos_, 0)}, destino, desde);
+        }
+    }
+
+    std::size_t Retenidas() const override { return cuantos_ + (hayAlto_ ? 3 : 0); }
+
+private:
+    // The bytes of the character a first byte begins; 1 for any other byte.
+    static std::size_t LargoDe(unsigned b) { return b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1; }
+
+    // Where the character that the piece ends inside begins, or its end.
+    static std::size_t InicioSinAcabar(std::basic_string_view<Unidad> trozo)
+    {
+        for (std::size_t atras = 1; atras <= std::min<std::size_t>(3, trozo.size()); ++atras) {
+            const unsigned b = Codigo(trozo[trozo.size() - atras]);
+            if ((b & 0xC0) != 0x80)
+                return LargoDe(b) > atras ? trozo.size() - atras : trozo.size();
+        }
+        return trozo.size();
+    }
+
+    // Converts a piece after the result so far, and joins two surrogates met
+    // at the seam (within the piece the conversion joins them itself).
+    void Convierte(std::basic_string_view<Unidad> trozo, std::basic_string<Unidad> &destino, std::size_t desde)
+    {
+        const std::size_t costura = destino.size();
+        CodificaTexto(trozo, opciones_, destino);
+        if (QuitaLF() && costura >= desde + 3 && destino.size() >= costura + 3 &&
+            EsSustituto(&destino[costura - 3], 0xA0) && EsSustituto(&destino[costura], 0xB0)) {
+            Unidad par[6];
+            std::copy_n(&destino[costura - 3], 6, par);
+            destino.replace(costura - 3, 6, par, Codificaciones::UneSustitutos(par, 6));
+        }
+    }
+
+    // Keeps an encoded high surrogate that ends this piece's result.
+    void Retiene(std::basic_string<Unidad> &destino, std::size_t desde)
+    {
+        if (QuitaLF() && destino.size() >= desde + 3 && EsSustituto(&destino[destino.size() - 3], 0xA0)) {
+            std::copy_n(&destino[destino.size() - 3], 3, alto_);
+            destino.resize(destino.size() - 3);
+            hayAlto_ = true;
+        }
+    }
+
+    bool QuitaLF() const { return opciones_ & OpcionSaltos; }
+
+    const int opciones_;
+    Unidad pendiente_[4]{};  // a character the last piece ended inside (three bytes at most), completed
+    std::size_t cuantos_ = 0;
+    Unidad alto_[3]{};       // an encoded high surrogate
+    bool hayAlto_ = false;
+};
+
 }  // namespace
+
+template <typename Unidad>
+std::unique_ptr<Etapa<Unidad>> EtapaTextoAHTML(int opciones)
+{
+    return std::make_unique<EtapaCodificacion<Unidad>>(opciones);
+}
+
+template std::unique_ptr<Etapa<char16_t>> EtapaTextoAHTML(int);
+template std::unique_ptr<Etapa<char>> EtapaTextoAHTML(int);
 
 template <typename Unidad>
 void CodificaTexto(std::basic_string_view<Unidad> origen, int opciones, std::basic_string<Unidad> &destino)

@@ -477,4 +477,46 @@ template <typename Unidad>
 using Juego = Palabras<Unidad>;
 #endif
 
+// ---- Line breaks, on any set ------------------------------------------------
+
+// Index of the first CR or LF among the n units at p, or n.
+template <typename Unidad, typename J = Juego<Unidad>>
+std::size_t BuscaSalto(const Unidad *p, std::size_t n)
+{
+    std::size_t i = 0;
+    for (; i + J::Paso <= n; i += J::Paso) {
+        const typename J::Bloque b = J::Carga(p + i);
+        if (const typename J::Marcas m = J::Iguales(b, 13) | J::Iguales(b, 10))
+            return i + J::Indice(m);
+    }
+    while (i < n && p[i] != Unidad(13) && p[i] != Unidad(10))
+        ++i;
+    return i;
+}
+
+// Whether every CR among the n units at p is followed by LF, and every LF
+// preceded by CR, all within those n units.
+template <typename Unidad, typename J = Juego<Unidad>>
+bool SoloParesCRLF(const Unidad *p, std::size_t n)
+{
+    static_assert(J::Paso < 64);
+    constexpr std::uint64_t Paso = (std::uint64_t(1) << J::Paso) - 1;
+    std::size_t i = 0;
+    std::uint64_t trasCR = 0;
+    for (; i + J::Paso <= n; i += J::Paso) {
+        const typename J::Bloque b = J::Carga(p + i);
+        const std::uint64_t crs = J::Bits(J::Iguales(b, 13)), lfs = J::Bits(J::Iguales(b, 10));
+        // Each LF one unit after a CR, the first after the last step's last CR.
+        if (((crs << 1 | trasCR) & Paso) != lfs)
+            return false;
+        trasCR = crs >> (J::Paso - 1);
+    }
+    for (; i < n; ++i) {
+        if ((p[i] == Unidad(10)) != (trasCR != 0))
+            return false;
+        trasCR = p[i] == Unidad(13);
+    }
+    return trasCR == 0;
+}
+
 }  // namespace ConversionesTextoHTML::Vectores

@@ -1,7 +1,9 @@
 // libFuzzer target: the engine must give exactly what the literal model gives,
-// and on the generalised UTF-8 of the same units the UTF-8 of that result. The
-// raw bytes of the input go through the UTF-8 engine as well, valid or not,
-// for the sanitizers' sake: no result is defined for stray bytes to compare.
+// and on the generalised UTF-8 of the same units the UTF-8 of that result;
+// the stream must give both too, with the text cut into pieces whose sizes
+// the input's first two bytes choose. The raw bytes of the input go through
+// the UTF-8 engine as well, valid or not, for the sanitizers' sake: no result
+// is defined for stray bytes to compare.
 //
 // Input: byte 0 bits 0-1 choose the mode (-1 to 2) and bits 2-7 the six
 // option flags; byte 1 fills the option word's bits 8-15 (the sign bit too)
@@ -13,6 +15,7 @@
 #include "ConversionesTextoHTML.h"
 #include "ModeloLiteral.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -48,6 +51,21 @@ std::string ConvierteUtf8(std::string_view bytes, int modo, std::int16_t opcione
                                                      std::int16_t(modo), opciones);
 }
 
+// The stream on pieces of the sizes 1 + (paso + 5 i) % 61 for i = 0, 1, 2 ...
+template <typename Unidad>
+std::basic_string<Unidad> EnTrozos(std::basic_string_view<Unidad> texto, int modo, std::int16_t opciones, unsigned paso)
+{
+    ConversionesTextoHTML::Flujo<Unidad> flujo{std::int16_t(modo), opciones};
+    std::basic_string<Unidad> r;
+    for (std::size_t i = 0, n; !texto.empty(); texto.remove_prefix(n), ++i) {
+        n = std::min<std::size_t>(texto.size(), 1 + (paso + 5 * i) % 61);
+        const std::vector<Unidad> exacto(texto.begin(), texto.begin() + std::ptrdiff_t(n));
+        flujo.Anade(std::basic_string_view<Unidad>(exacto.data(), n), r);
+    }
+    flujo.Termina(r);
+    return r;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t largo)
@@ -80,6 +98,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t lar
                      int(opciones));
         Escribe("input", texto);
         Escribe("model", esperado);
+        std::abort();
+    }
+    const unsigned paso = datos[0] ^ datos[1];
+    if (EnTrozos<char16_t>(texto, modo, opciones, paso) != esperado ||
+        EnTrozos<char>(Utf8(texto), modo, opciones, paso) != Utf8(esperado)) {
+        std::fprintf(stderr, "\nThe stream differs from the whole: mode %d, options %d, pieces from %u\n", modo,
+                     int(opciones), paso);
+        Escribe("input", texto);
         std::abort();
     }
     ConvierteUtf8(std::string_view(reinterpret_cast<const char *>(datos) + 2, largo - 2), modo, opciones);

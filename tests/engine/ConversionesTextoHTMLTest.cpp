@@ -99,12 +99,31 @@ std::string Utf8(std::u16string_view texto)
     return Codificaciones::Codifica(texto, Codificaciones::Codificacion::Utf8, Codificaciones::Politica::Tolerante);
 }
 
+// The stream given the text in pieces that end at each of `cortes`, in order.
+template <typename Unidad>
+std::basic_string<Unidad> EnTrozos(const std::basic_string<Unidad> &texto, int modo, int opciones,
+                                   const std::vector<std::size_t> &cortes)
+{
+    ConversionesTextoHTML::Flujo<Unidad> flujo{std::int16_t(modo), std::int16_t(opciones)};
+    std::basic_string<Unidad> r;
+    std::size_t desde = 0;
+    for (std::size_t corte : cortes) {
+        flujo.Anade(std::basic_string_view<Unidad>(texto).substr(desde, corte - desde), r);
+        desde = corte;
+    }
+    flujo.Anade(std::basic_string_view<Unidad>(texto).substr(desde), r);
+    flujo.Termina(r);
+    return r;
+}
+
 TEST_P(Ejemplos, EngineAndLiteralModelGiveTheExpectedText)
 {
     const Caso &c = GetParam();
     EXPECT_EQ(ConvierteTextoHTML(c.entrada, std::int16_t(c.modo), std::int16_t(c.opciones)), c.esperado);
     EXPECT_EQ(ModeloLiteral::Convierte(c.entrada, c.modo, c.opciones), c.esperado) << "the oracle itself";
     EXPECT_EQ(ConvierteTextoHTML(Utf8(c.entrada), std::int16_t(c.modo), std::int16_t(c.opciones)), Utf8(c.esperado));
+    for (std::size_t k = 0; k <= Utf8(c.entrada).size(); ++k)
+        EXPECT_EQ(EnTrozos(Utf8(c.entrada), c.modo, c.opciones, {k}), Utf8(c.esperado)) << "UTF-8 cut at " << k;
 }
 
 const std::u16string Mezcla = u"a<b & \u00e9 \"x\"";
@@ -311,6 +330,16 @@ std::u16string TextoLargo(std::mt19937 &azar)
     return texto;
 }
 
+// One to three places to cut a text of n units, in order.
+std::vector<std::size_t> Cortes(std::mt19937 &azar, std::size_t n)
+{
+    std::vector<std::size_t> cortes(1 + azar() % 3);
+    for (std::size_t &c : cortes)
+        c = azar() % (n + 1);
+    std::sort(cortes.begin(), cortes.end());
+    return cortes;
+}
+
 // How many random texts: VELMORA_DIFFERENTIAL_CASES, if set (a slow
 // emulator runs fewer), else 300,000. The long texts are a hundredth of that.
 int CasosDiferenciales()
@@ -341,6 +370,10 @@ TEST(Diferencial, EngineMatchesTheLiteralModelOnRandomTexts)
         ASSERT_EQ(ConvierteExacto(Utf8(texto), modo, opciones), Utf8(esperado))
             << "UTF-8, seed " << semilla << ", case " << i << ", mode " << modo << ", options " << opciones
             << ", input \"" << Escapa(texto) << "\"";
+        // And as a stream, cut in one to three random places of each form.
+        const std::vector<std::size_t> cortes = Cortes(azar, texto.size()), cortes8 = Cortes(azar, Utf8(texto).size());
+        ASSERT_EQ(Escapa(EnTrozos(texto, modo, opciones, cortes)), Escapa(esperado)) << "stream, case " << i;
+        ASSERT_EQ(EnTrozos(Utf8(texto), modo, opciones, cortes8), Utf8(esperado)) << "UTF-8 stream, case " << i;
     }
 }
 
@@ -359,6 +392,8 @@ TEST(Diferencial, EngineMatchesTheLiteralModelOnLongTexts)
             << "seed " << semilla << ", long case " << i << ", mode " << modo << ", options " << opciones;
         ASSERT_TRUE(ConvierteExacto(Utf8(texto), modo, opciones) == Utf8(esperado))
             << "UTF-8, seed " << semilla << ", long case " << i << ", mode " << modo << ", options " << opciones;
+        ASSERT_TRUE(EnTrozos(Utf8(texto), modo, opciones, Cortes(azar, Utf8(texto).size())) == Utf8(esperado))
+            << "UTF-8 stream, seed " << semilla << ", long case " << i;
     }
 }
 
