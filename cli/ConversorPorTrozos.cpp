@@ -6,7 +6,6 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
-#include <type_traits>
 #include <utility>
 
 namespace VelmoraConvert {
@@ -68,12 +67,10 @@ public:
 
     explicit Pasos(const Ajustes &ajustes) : ajustes_(ajustes), flujo_(ajustes.Modo, ajustes.Opciones)
     {
-        if constexpr (std::is_same_v<Unidad, char16_t>) {
-            if (ajustes.HTML5 && ajustes.Modo == ConversionesTextoHTML::HTMLATexto)
-                aTexto_.emplace(ajustes.Opciones);
-            else if (ajustes.HTML5)
-                aHTML_.emplace(ajustes.Opciones);
-        }
+        if (ajustes.HTML5 && ajustes.Modo == ConversionesTextoHTML::HTMLATexto)
+            aTexto_.emplace(ajustes.Opciones);
+        else if (ajustes.HTML5)
+            aHTML_.emplace(ajustes.Opciones);
     }
 
     // The final result of a piece, valid until the next call.
@@ -98,17 +95,15 @@ public:
 private:
     Vista ConvierteTexto(Vista texto, bool ultimo)
     {
-        if constexpr (std::is_same_v<Unidad, char16_t>) {
-            if (aTexto_) {
-                Unidad *const inicio = Espacio(resultado_, 0, aTexto_->Cota(texto.size()));
-                return {inicio, std::size_t(aTexto_->Convierte(texto, inicio, ultimo) - inicio)};
-            }
-            if (aHTML_) {
-                Unidad *const inicio = Espacio(resultado_, 0, aHTML_->Cota(texto.size()));
-                const auto escrito = aHTML_->Convierte(texto, inicio, ultimo);
-                imposible_ = escrito.Imposible;
-                return {inicio, std::size_t(escrito.Fin - inicio)};
-            }
+        if (aTexto_) {
+            Unidad *const inicio = Espacio(resultado_, 0, aTexto_->Cota(texto.size()));
+            return {inicio, std::size_t(aTexto_->Convierte(texto, inicio, ultimo) - inicio)};
+        }
+        if (aHTML_) {
+            Unidad *const inicio = Espacio(resultado_, 0, aHTML_->Cota(texto.size()));
+            const auto escrito = aHTML_->Convierte(texto, inicio, ultimo);
+            imposible_ = escrito.Imposible;
+            return {inicio, std::size_t(escrito.Fin - inicio)};
         }
         resultado_.clear();
         flujo_.Anade(texto, resultado_);
@@ -123,8 +118,8 @@ private:
     Saltos::ALF<Unidad> lf_;
     std::basic_string<Unidad> crlf_buffer_, resultado_, lf_buffer_;
     // With --html5, the conversion that streams on its own.
-    std::optional<ConversionesTextoHTML::DecodificadorHTML5<char16_t>> aTexto_;
-    std::optional<ConversionesTextoHTML::CodificadorASCII<char16_t>> aHTML_;
+    std::optional<ConversionesTextoHTML::DecodificadorHTML5<Unidad>> aTexto_;
+    std::optional<ConversionesTextoHTML::CodificadorASCII<Unidad>> aHTML_;
     char32_t imposible_ = 0;
 };
 
@@ -161,6 +156,22 @@ public:
     virtual ~Tuberia() = default;
     virtual void Anade(std::string_view bytes) = 0;
     virtual void Termina() = 0;
+
+protected:
+    // Writes the bytes of a piece's result; then stops at a character that
+    // --html5 could not write, which would have come next.
+    void Escribe(const ConversorPorTrozos::Escritor &escribe, std::string_view bytes, char32_t imposible)
+    {
+        escribe(bytes);
+        escritos_ += bytes.size();
+        if (imposible)
+            throw EntradaInvalida("character " + Hexadecimal(unsigned(imposible), "U+%04X") +
+                                  " has no HTML reference that gives it back, output at byte offset " +
+                                  std::to_string(escritos_));
+    }
+
+private:
+    std::uint64_t escritos_ = 0;  // bytes of output so far
 };
 
 namespace {
@@ -176,13 +187,13 @@ public:
     void Anade(std::string_view bytes) override
     {
         Lee([&] { lector_.Valida(bytes); });
-        escribe_(pasos_.Convierte(bytes, false));
+        Escribe(escribe_, pasos_.Convierte(bytes, false), pasos_.Imposible());
     }
 
     void Termina() override
     {
         Lee([&] { lector_.Termina(nullptr); });
-        escribe_(pasos_.Convierte({}, true));
+        Escribe(escribe_, pasos_.Convierte({}, true), pasos_.Imposible());
     }
 
 private:
@@ -201,7 +212,7 @@ private:
     ConversorPorTrozos::Escritor escribe_;
 };
 
-// Any other encoding, or --html5: read into UTF-16 units and written back.
+// Any other encoding: read into UTF-16 units and written back.
 class PorUnidades final : public ConversorPorTrozos::Tuberia {
 public:
     PorUnidades(const Ajustes &ajustes, ConversorPorTrozos::Escritor escribe)
@@ -243,12 +254,7 @@ private:
             if (ultimo)
                 fin = codificador_.Termina(fin);
         });
-        escribe_({inicio, std::size_t(fin - inicio)});
-        escritos_ += std::uint64_t(fin - inicio);
-        if (const char32_t imposible = pasos_.Imposible())
-            throw EntradaInvalida("character " + Hexadecimal(unsigned(imposible), "U+%04X") +
-                                  " has no HTML reference that gives it back, output at byte offset " +
-                                  std::to_string(escritos_));
+        Tuberia::Escribe(escribe_, {inicio, std::size_t(fin - inicio)}, pasos_.Imposible());
     }
 
     const Codificacion juego_;
@@ -258,14 +264,13 @@ private:
     ConversorPorTrozos::Escritor escribe_;
     std::u16string unidades_;
     std::string bytes_;
-    std::uint64_t escritos_ = 0;  // bytes of output so far
 };
 
 }  // namespace
 
 ConversorPorTrozos::ConversorPorTrozos(const Ajustes &ajustes, Escritor escribe)
 {
-    if (ajustes.Juego == Codificacion::Utf8 && !ajustes.HTML5)
+    if (ajustes.Juego == Codificacion::Utf8)
         tuberia_ = std::make_unique<PorUtf8>(ajustes, std::move(escribe));
     else
         tuberia_ = std::make_unique<PorUnidades>(ajustes, std::move(escribe));
