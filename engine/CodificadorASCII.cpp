@@ -9,6 +9,7 @@
 #include "ConversionesHTML5.h"
 
 #include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 namespace ConversionesTextoHTML {
@@ -139,11 +140,16 @@ auto CodificadorASCII<Unidad>::Convierte(std::basic_string_view<Unidad> trozo, U
 template <typename Unidad>
 char32_t CodificadorASCII<Unidad>::Codifica(const Unidad *&p, const Unidad *fin, Unidad *&w, bool ultimo) const
 {
+    // Every form is written whole, eight units, and w moves on by its length:
+    // no unit writes more than eight, which Cota allows for.
+    const auto pon = [&w](const Forma &f) {
+        std::memcpy(w, f.Texto.data(), sizeof f.Texto);
+        w += f.Largo;
+    };
     while (p != fin) {
         if (const auto u = std::make_unsigned_t<Unidad>(*p); u < 0x80) {
-            const Forma &f = formas_[u];
+            pon(formas_[u]);
             ++p;
-            w = std::copy_n(f.Texto.begin(), f.Largo, w);
             continue;
         }
         char32_t c;
@@ -152,12 +158,10 @@ char32_t CodificadorASCII<Unidad>::Codifica(const Unidad *&p, const Unidad *fin,
             return 0;
         if (largo <= 0 || EsImposible(c))
             return c;
-        if (c < 256) {
-            const Forma &f = formas_[c];
-            w = std::copy_n(f.Texto.begin(), f.Largo, w);
-        } else {
+        if (c < 256)
+            pon(formas_[c]);
+        else
             w = PonNumero(c, w);
-        }
         p += largo;
     }
     return 0;

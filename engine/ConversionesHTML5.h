@@ -115,7 +115,7 @@ public:
 
 private:
     struct Forma {
-        std::array<char, 8> Texto{};
+        std::array<Unidad, 8> Texto{};
         std::uint8_t Largo = 0;
     };
 
