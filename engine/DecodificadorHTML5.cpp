@@ -124,17 +124,7 @@ std::uint64_t OchoBytes(const char *p)
     return x;
 }
 
-std::uint64_t OchoBytes(const char16_t *p)
-{
-#ifdef VELMORA_SSE2
-    // Units from 0x8000 saturate to 0, the others above 0xFF to 0xFF.
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-    return std::uint64_t(_mm_cvtsi128_si64(_mm_packus_epi16(v, v)));
-#else
-    using W = Vectores::Palabras<char16_t>;
-    return W::Bytes(W::Carga(p)) | W::Bytes(W::Carga(p + 4)) << 32;
-#endif
-}
+std::uint64_t OchoBytes(const char16_t *p) { return Vectores::Juego<char16_t>::Ocho(p); }
 
 // 0x80 in each of the eight bytes that is a letter or a digit. Each test adds
 // to the low seven bits of every byte, which cannot carry into the next one.

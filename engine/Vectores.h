@@ -21,6 +21,8 @@
 //   Clave(p, largo)   the low bytes of units p[0, largo), largo 1 to 7, and largo
 //                     in the top byte; a unit above 255 gives a byte no ASCII
 //                     body holds; reads p[0, 8)
+//   Ocho(p)           UTF-16 only: the eight units at p as eight bytes, each
+//                     unit's own when it is below 256, one above 0x7F or 0 when not
 //   Clases<N>         marks what Latin1 marks and N single codes below 64
 //   Cuenta<G, R>(...) counts three classes of units, for the size of a result
 //   Menores(p, n, t)  the index of the first of the n units at p that is t or
@@ -188,6 +190,8 @@ struct Palabras<char16_t> : Carriles<char16_t> {
     {
         return Recorta(Bytes(Carga(p)) | Bytes(Carga(p + 4)) << 32, largo);
     }
+
+    static std::uint64_t Ocho(const char16_t *p) { return Bytes(Carga(p)) | Bytes(Carga(p + 4)) << 32; }
 
     template <int N>
     class Clases {
@@ -382,6 +386,12 @@ struct SSE2<char16_t> : SSE2Comun {
         std::uint64_t clave;
         _mm_storel_epi64(reinterpret_cast<__m128i *>(&clave), _mm_packus_epi16(v, v));
         return (clave & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+    }
+
+    static std::uint64_t Ocho(const char16_t *p)
+    {
+        const __m128i v = Carga8(p);
+        return std::uint64_t(_mm_cvtsi128_si64(_mm_packus_epi16(v, v)));
     }
 
     template <int N>
