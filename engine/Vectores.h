@@ -54,8 +54,8 @@ struct Conteo {
 };
 
 // The single codes the engine looks for below 161 are all ASCII controls and
-// signs below 64 (CR, LF, blank, '"', '&', '<', '>'); the word versions keep
-// them in one 64-bit map.
+// signs below 64 (CR, LF, blank, '"', '&', '<', '>'), where every set can
+// compare them exactly and the word versions can count a range of them.
 inline constexpr char16_t TopeSueltos = 64;
 
 // ---- 64-bit words ------------------------------------------------------------
@@ -107,46 +107,43 @@ struct Carriles {
         return (bytes & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
     }
 
-    // Each unit below 64 is looked up in the map of single codes; there are few
-    // of them in a step, and none in most.
-    static Marcas EnMapa(Bloque x, std::uint64_t mapa)
+    // The units equal to any of n codes.
+    static Marcas EnCodigos(Bloque x, const char16_t *codigos, std::size_t n)
     {
         Marcas m = 0;
-        for (Marcas bajos = mapa ? ~AlMenos(x, TopeSueltos) & Signos : 0; bajos; bajos &= bajos - 1) {
-            const int lane = std::countr_zero(bajos) - (Ancho - 1);
-            m |= (mapa >> (x >> lane & (TopeSueltos - 1)) & 1) << (lane + Ancho - 1);
-        }
+        for (std::size_t i = 0; i < n; ++i)
+            m |= Iguales(x, codigos[i]);
         return m;
     }
 
-    static std::uint64_t Mapa(std::u16string_view codigos)
-    {
-        std::uint64_t mapa = 0;
-        for (char16_t c : codigos) {
-            assert(c < TopeSueltos);
-            mapa |= std::uint64_t(1) << c;
-        }
-        return mapa;
-    }
+    // Counters in lanes: each step adds one to the lane of each marked unit,
+    // and PasosPorSuma steps leave the lanes' total within one lane, where
+    // multiplying by Unos gathers it without a carry.
+    static constexpr std::uint64_t Uno(Marcas m) { return m >> (Ancho - 1); }
+    static constexpr std::size_t PasosPorSuma = ((std::uint64_t(1) << Ancho) - 1) / Paso;
+    static constexpr std::size_t Suma(std::uint64_t carriles) { return std::size_t((carriles * Unos) >> (64 - Ancho)); }
 
     // Counts the classes in whole steps from p on, and advances p past them.
-    // The range [desde, hasta] lies below 64, or is empty (desde > hasta).
+    // The range [desde, hasta] lies within 1 to 63, or is the empty one from 1 to 0.
     template <typename J, int Grandes, bool ConRango>
     static Conteo CuentaEn(const Unidad *&p, const Unidad *fin, std::u16string_view grandes, char16_t desde,
                            char16_t hasta)
     {
-        const std::uint64_t mapaGrandes = Mapa(grandes);
-        std::uint64_t mapaRango = 0;
-        for (char16_t c = desde; c <= hasta; ++c)
-            mapaRango |= std::uint64_t(1) << c;
+        assert(desde >= 1 && hasta < TopeSueltos);
         Conteo n;
-        for (; fin - p >= std::ptrdiff_t(Paso); p += Paso) {
-            const Bloque x = Carga(p);
-            n.Latin1 += std::size_t(std::popcount(J::Latin1(x)));
-            if (Grandes > 0)
-                n.Grandes += std::size_t(std::popcount(EnMapa(x, mapaGrandes)));
-            if (ConRango)
-                n.Rango += std::size_t(std::popcount(EnMapa(x, mapaRango)));
+        while (fin - p >= std::ptrdiff_t(Paso)) {
+            std::uint64_t latin1 = 0, unos = 0, rango = 0;
+            for (std::size_t k = 0; k < PasosPorSuma && fin - p >= std::ptrdiff_t(Paso); ++k, p += Paso) {
+                const Bloque x = Carga(p);
+                latin1 += Uno(J::Latin1(x));
+                if (Grandes > 0)
+                    unos += Uno(EnCodigos(x, grandes.data(), grandes.size()));
+                if (ConRango)
+                    rango += Uno(AlMenos(x, desde) & ~AlMenos(x, hasta + 1u));
+            }
+            n.Latin1 += Suma(latin1);
+            n.Grandes += Suma(unos);
+            n.Rango += Suma(rango);
         }
         return n;
     }
@@ -196,14 +193,15 @@ struct Palabras<char16_t> : Carriles<char16_t> {
     template <int N>
     class Clases {
     public:
-        explicit Clases(std::u16string_view sueltos) : mapa_(Mapa(sueltos))
+        explicit Clases(std::u16string_view sueltos)
         {
             assert(sueltos.size() == std::size_t(N));
+            std::copy(sueltos.begin(), sueltos.end(), codigos_);
         }
-        Marcas Marca(Bloque x) const { return Latin1(x) | EnMapa(x, mapa_); }
+        Marcas Marca(Bloque x) const { return Latin1(x) | EnCodigos(x, codigos_, N); }
 
     private:
-        std::uint64_t mapa_;
+        char16_t codigos_[N > 0 ? N : 1]{};
     };
 
     template <int Grandes, bool ConRango>
@@ -230,14 +228,15 @@ struct Palabras<char> : Carriles<char> {
     template <int N>
     class Clases {
     public:
-        explicit Clases(std::u16string_view sueltos) : mapa_(Mapa(sueltos))
+        explicit Clases(std::u16string_view sueltos)
         {
             assert(sueltos.size() == std::size_t(N));
+            std::copy(sueltos.begin(), sueltos.end(), codigos_);
         }
-        Marcas Marca(Bloque x) const { return Latin1(x) | EnMapa(x, mapa_); }
+        Marcas Marca(Bloque x) const { return Latin1(x) | EnCodigos(x, codigos_, N); }
 
     private:
-        std::uint64_t mapa_;
+        char16_t codigos_[N > 0 ? N : 1]{};
     };
 
     template <int Grandes, bool ConRango>
