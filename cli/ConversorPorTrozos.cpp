@@ -106,6 +106,7 @@ private:
             return {inicio, std::size_t(escrito.Fin - inicio)};
         }
         resultado_.clear();
+        resultado_.reserve(ConversionesTextoHTML::Flujo<Unidad>::Cota(texto.size()));
         flujo_.Anade(texto, resultado_);
         if (ultimo)
             flujo_.Termina(resultado_);

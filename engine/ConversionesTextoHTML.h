@@ -109,6 +109,10 @@ class Flujo {
 public:
     static constexpr std::size_t MaximoRetenidas = 32;
 
+    // The most that a piece of n units can append to Destino. When Destino has
+    // that much room to spare, Anade neither grows it nor measures the piece.
+    static constexpr std::size_t Cota(std::size_t n) { return 8 * (n + MaximoRetenidas) + 16; }
+
     Flujo(std::int16_t Modo, std::int16_t Opciones);
     ~Flujo();
     Flujo(Flujo &&) noexcept;

@@ -379,13 +379,15 @@ Unidad *MapeaTramo(const Unidad *&p, const Unidad *const tope, const Unidad *con
 // The first reserve, and whether the text is dense (on average two or more
 // characters to change in every sixteen).
 //
-// With line breaks on, LF vanishes and the result may be shorter than the
-// input, so the whole text is measured. Without them nothing shrinks, so the
-// result is at least n long, and a reserve of up to 4 n keeps input plus
-// reserve below three times input plus result. That leaves room to guess
-// from the first characters and spare the long text a pass: if a block then
-// does not fit, the rest of the text is measured and the result moved once
-// to a reserve that holds it all (see Salida::Asegura).
+// A destination with room for the longest possible result needs no reserve:
+// only a sample is looked at, for the density. Otherwise a text of up to two
+// samples is measured. A longer one has every unit but LF write at least one
+// unit, so the result is at least `piso` long (n less its LFs), and a reserve
+// of up to 4 piso keeps input plus reserve below three times input plus
+// result. That leaves room to guess from the first characters and spare the
+// long text a pass: if a block then does not fit, the rest of the text is
+// measured and the result moved once to a reserve that holds it all (see
+// Salida::Asegura).
 struct Plan {
     std::size_t Reserva = 0;
     bool Denso = false;
@@ -393,26 +395,37 @@ struct Plan {
 };
 
 template <typename Unidad>
-Plan Planea(const Unidad *inicio, const Unidad *fin, const TablaCodificacion<Unidad> &tabla, bool encoge)
+Plan Planea(const Unidad *inicio, const Unidad *fin, const TablaCodificacion<Unidad> &tabla, std::size_t sitio)
 {
-    constexpr std::size_t Muestra = 65536;
+    constexpr std::size_t Muestra = 65536, MuestraDensidad = 4096;
     const std::size_t n = std::size_t(fin - inicio);
-    if (encoge || n <= 2 * Muestra) {
-        const Recuento r = Medida<Unidad>(tabla).Mide(inicio, fin);
+    const Medida<Unidad> medida(tabla);
+    if (sitio >= LargoMaximo * (n + 3) + Holgura) {
+        const std::size_t m = std::min(n, MuestraDensidad);
+        return {0, medida.Mide(inicio, inicio + m).Cambian * 8 >= m, true};
+    }
+    if (n <= 2 * Muestra) {
+        const Recuento r = medida.Mide(inicio, fin);
         return {r.Cota, r.Cambian * 8 >= n, true};
     }
-    const Recuento r = Medida<Unidad>(tabla).Mide(inicio, inicio + Muestra);
+    std::size_t piso = n;
+    if (tabla.Crece(LF) < 0) {
+        const Unidad *p = inicio;
+        const Vectores::Conteo lf = V<Unidad>::template Cuenta<2, false>(p, fin, u"\n", 1, 0);
+        piso -= lf.Grandes + std::size_t(std::count(p, fin, Unidad(LF)));
+    }
+    const Recuento r = medida.Mide(inicio, inicio + Muestra);
     const std::size_t crece = (r.Cota - Muestra) * (n / Muestra + 1);  // the sample's growth, scaled up
-    return {std::min(n + crece + crece / 16 + 1024, 4 * n), r.Cambian * 8 >= Muestra, false};
+    return {std::min(n + crece + crece / 16 + 1024, 4 * piso), r.Cambian * 8 >= Muestra, false};
 }
 
 template <typename Unidad, int N>
 void CodificaCon(std::basic_string_view<Unidad> origen, std::u16string_view sueltos,
-                 const TablaCodificacion<Unidad> &tabla, bool encoge, std::basic_string<Unidad> &destino)
+                 const TablaCodificacion<Unidad> &tabla, std::basic_string<Unidad> &destino)
 {
     const Unidad *const inicio = origen.data();
     const Unidad *const fin = inicio + origen.size();
-    const Plan plan = Planea(inicio, fin, tabla, encoge);
+    const Plan plan = Planea(inicio, fin, tabla, destino.capacity() - destino.size());
     const typename V<Unidad>::template Clases<N> clases(sueltos);
 
     const std::size_t antes = destino.size();
@@ -554,18 +567,17 @@ void CodificaTexto(std::basic_string_view<Unidad> origen, int opciones, std::bas
     const TablaCodificacion<Unidad> tabla(opciones);
     const Sueltos sueltos = tabla.CambianBajo161();
     const std::u16string_view s = sueltos.Vista();
-    const bool encoge = opciones & OpcionSaltos;  // LF vanishes
     // One instance per number of single codes keeps their tests in registers.
     static_assert(Sueltos::Maximo == 7, "one case per count");
     switch (sueltos.Cuantos) {
-    case 0: return CodificaCon<Unidad, 0>(origen, s, tabla, encoge, destino);
-    case 1: return CodificaCon<Unidad, 1>(origen, s, tabla, encoge, destino);
-    case 2: return CodificaCon<Unidad, 2>(origen, s, tabla, encoge, destino);
-    case 3: return CodificaCon<Unidad, 3>(origen, s, tabla, encoge, destino);
-    case 4: return CodificaCon<Unidad, 4>(origen, s, tabla, encoge, destino);
-    case 5: return CodificaCon<Unidad, 5>(origen, s, tabla, encoge, destino);
-    case 6: return CodificaCon<Unidad, 6>(origen, s, tabla, encoge, destino);
-    default: return CodificaCon<Unidad, Sueltos::Maximo>(origen, s, tabla, encoge, destino);
+    case 0: return CodificaCon<Unidad, 0>(origen, s, tabla, destino);
+    case 1: return CodificaCon<Unidad, 1>(origen, s, tabla, destino);
+    case 2: return CodificaCon<Unidad, 2>(origen, s, tabla, destino);
+    case 3: return CodificaCon<Unidad, 3>(origen, s, tabla, destino);
+    case 4: return CodificaCon<Unidad, 4>(origen, s, tabla, destino);
+    case 5: return CodificaCon<Unidad, 5>(origen, s, tabla, destino);
+    case 6: return CodificaCon<Unidad, 6>(origen, s, tabla, destino);
+    default: return CodificaCon<Unidad, Sueltos::Maximo>(origen, s, tabla, destino);
     }
 }
 
