@@ -2,9 +2,9 @@
 
 // Vector helpers for the engine's hot loops: one set per instruction set and
 // code unit, with the same names, and one dispatch point at the bottom. SSE2
-// where the compiler offers it; elsewhere 64-bit words (four UTF-16 units or
-// eight bytes at a time), so that no machine copies unchanged text one unit at
-// a time. The engine's scalar loops stay the reference.
+// where the compiler offers it, NEON on aarch64; elsewhere 64-bit words (four
+// UTF-16 units or eight bytes at a time), so that no machine copies unchanged
+// text one unit at a time. The engine's scalar loops stay the reference.
 //
 // Each set is Set<Unidad>, for UTF-16 (char16_t) and UTF-8 (char) text:
 //
@@ -38,10 +38,14 @@
 #include <type_traits>
 
 // MSVC says SSE2 only through _M_X64; GCC and Clang (MinGW too, which also
-// defines _M_X64) through __SSE2__, which a portable build turns off.
+// defines _M_X64) through __SSE2__, which a portable build turns off. NEON is
+// part of every aarch64 machine.
 #if defined(__SSE2__) || (defined(_M_X64) && !defined(__GNUC__))
 #include <emmintrin.h>
 #define VELMORA_SSE2 1
+#elif defined(__aarch64__) && defined(__ARM_NEON)
+#include <arm_neon.h>
+#define VELMORA_NEON 1
 #endif
 
 namespace ConversionesTextoHTML::Vectores {
@@ -476,11 +480,240 @@ struct SSE2<char> : SSE2Comun {
 };
 #endif
 
+// ---- NEON ------------------------------------------------------------------
+
+#ifdef VELMORA_NEON
+template <typename Unidad>
+struct NEON;
+
+// What both NEON sets share: sixteen units a step in one register of bytes,
+// marked as SSE2 marks them. NEON has no byte mask, so a step's marks are a
+// word with a nibble per unit, narrowed from the vector, of which only the
+// top bit is kept: one bit per unit, at 4 i + 3.
+struct NEONComun {
+    static constexpr std::size_t Paso = 16;
+    using Marcas = std::uint64_t;
+
+    static Marcas Mascara(uint8x16_t m)
+    {
+        const uint8x8_t nibbles = vshrn_n_u16(vreinterpretq_u16_u8(m), 4);
+        return vget_lane_u64(vreinterpret_u64_u8(nibbles), 0) & 0x8888888888888888u;
+    }
+    static constexpr std::size_t Indice(Marcas m) { return std::size_t(std::countr_zero(m)) / 4; }
+
+    // Bits 4 i + 3 to bits i: times 0x1248 each group of four lands on bits
+    // 12-15 of its sixteen, with no other partial product there.
+    static constexpr std::uint64_t Bits(Marcas m)
+    {
+        std::uint64_t x = (((m >> 3) * 0x1248u) >> 12) & 0x000F000F000F000Fu;
+        x = (x | x >> 12) & 0x000000FF000000FFu;
+        return (x | x >> 24) & 0xFFFFu;
+    }
+
+    // Counts in byte counters, as the SSE2 versions do.
+    template <typename J, int Grandes, bool ConRango, typename Unidad>
+    static Conteo Cuenta(const Unidad *&p, const Unidad *fin, std::u16string_view grandes, char16_t desde,
+                         char16_t hasta)
+    {
+        assert(grandes.size() <= std::size_t(Grandes) && (Grandes == 0 || !grandes.empty()));
+        uint8x16_t g[Grandes > 0 ? Grandes : 1];
+        for (int i = 0; i < Grandes; ++i)
+            g[i] = J::Byte(grandes[std::min<std::size_t>(std::size_t(i), grandes.size() - 1)]);
+        const int8x16_t bajo = vdupq_n_s8(std::int8_t(desde - 1 - J::Sesgo));
+        const int8x16_t alto = vdupq_n_s8(std::int8_t(hasta + 1 - J::Sesgo));
+        Conteo n;
+        while (fin - p >= 16) {
+            uint8x16_t cl = vdupq_n_u8(0), cg = vdupq_n_u8(0), cr = vdupq_n_u8(0);
+            for (int pasos = 0; pasos < 255 && fin - p >= 16; ++pasos, p += 16) {
+                const uint8x16_t b = J::Carga(p);
+                cl = vsubq_u8(cl, J::BytesLatin1(b));
+                if (Grandes > 0) {
+                    uint8x16_t m = vceqq_u8(b, g[0]);
+                    for (int i = 1; i < Grandes; ++i)
+                        m = vorrq_u8(m, vceqq_u8(b, g[i]));
+                    cg = vsubq_u8(cg, m);
+                }
+                if (ConRango) {
+                    const int8x16_t c = vreinterpretq_s8_u8(b);
+                    cr = vsubq_u8(cr, vandq_u8(vcgtq_s8(c, bajo), vcltq_s8(c, alto)));
+                }
+            }
+            n.Latin1 += vaddlvq_u8(cl);
+            n.Grandes += vaddlvq_u8(cg);
+            n.Rango += vaddlvq_u8(cr);
+        }
+        return n;
+    }
+
+    template <typename J, int N>
+    class Clases {
+    public:
+        explicit Clases(std::u16string_view sueltos)
+        {
+            assert(sueltos.size() == std::size_t(N));
+            for (int i = 0; i < N; ++i)
+                sueltos_[i] = J::Byte(sueltos[std::size_t(i)]);
+        }
+
+        Marcas Marca(uint8x16_t b) const
+        {
+            uint8x16_t m = J::BytesLatin1(b);
+            for (int i = 0; i < N; ++i)
+                m = vorrq_u8(m, vceqq_u8(b, sueltos_[i]));
+            return Mascara(m);
+        }
+
+    private:
+        uint8x16_t sueltos_[N > 0 ? N : 1]{};
+    };
+
+    // The index of the first marked unit of the n at p, or n.
+    template <typename Unidad, typename F>
+    static std::size_t Primero(const Unidad *p, std::size_t n, F marca, unsigned tope)
+    {
+        std::size_t i = 0;
+        for (; i + 16 <= n; i += 16) {
+            if (const Marcas m = Mascara(marca(p + i)))
+                return i + Indice(m);
+        }
+        while (i < n && std::make_unsigned_t<Unidad>(p[i]) < tope)
+            ++i;
+        return i;
+    }
+};
+
+// Sixteen UTF-16 units narrowed to one register of bytes, exactly as SSE2
+// narrows them: c - 129 with signed saturation.
+template <>
+struct NEON<char16_t> : NEONComun {
+    using Unidad = char16_t;
+    using Bloque = uint8x16_t;
+    static constexpr int Sesgo = 129;
+
+    static Bloque Carga(const char16_t *p)
+    {
+        const int16x8_t sesgo = vdupq_n_s16(129);
+        const int16x8_t a = vsubq_s16(vreinterpretq_s16_u16(vld1q_u16(reinterpret_cast<const std::uint16_t *>(p))), sesgo);
+        const int16x8_t b =
+            vsubq_s16(vreinterpretq_s16_u16(vld1q_u16(reinterpret_cast<const std::uint16_t *>(p + 8))), sesgo);
+        return vreinterpretq_u8_s8(vcombine_s8(vqmovn_s16(a), vqmovn_s16(b)));
+    }
+
+    static void Copia(const char16_t *p, char16_t *w)
+    {
+        const auto *q = reinterpret_cast<const std::uint16_t *>(p);
+        auto *d = reinterpret_cast<std::uint16_t *>(w);
+        vst1q_u16(d, vld1q_u16(q));
+        vst1q_u16(d + 8, vld1q_u16(q + 8));
+    }
+
+    static uint8x16_t Byte(char16_t c)
+    {
+        assert(c >= 2 && c <= 255);
+        return vdupq_n_u8(std::uint8_t(c - Sesgo));
+    }
+
+    // The bytes of codes from 161 to 255: above 31 and not 127, as signed bytes.
+    static uint8x16_t BytesLatin1(Bloque b)
+    {
+        const int8x16_t c = vreinterpretq_s8_u8(b);
+        return vbicq_u8(vcgtq_s8(c, vdupq_n_s8(31)), vceqq_s8(c, vdupq_n_s8(127)));
+    }
+
+    static Marcas Iguales(Bloque b, char16_t c) { return Mascara(vceqq_u8(b, Byte(c))); }
+    static Marcas Latin1(Bloque b) { return Mascara(BytesLatin1(b)); }
+
+    static bool HayAltos(Bloque b)
+    {
+        return vmaxvq_u8(vorrq_u8(vceqq_u8(b, vdupq_n_u8(127)), vceqq_u8(b, vdupq_n_u8(0x80)))) != 0;
+    }
+
+    // Unsigned saturation: units above 255 become 255, a byte no body holds.
+    static std::uint64_t Clave(const char16_t *p, std::size_t largo)
+    {
+        assert(largo >= 1 && largo <= 7);
+        const uint8x8_t v = vqmovn_u16(vld1q_u16(reinterpret_cast<const std::uint16_t *>(p)));
+        const std::uint64_t clave = vget_lane_u64(vreinterpret_u64_u8(v), 0);
+        return (clave & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+    }
+
+    template <int N>
+    using Clases = NEONComun::Clases<NEON, N>;
+
+    template <int Grandes, bool ConRango>
+    static Conteo Cuenta(const char16_t *&p, const char16_t *fin, std::u16string_view grandes, char16_t desde,
+                         char16_t hasta)
+    {
+        return NEONComun::Cuenta<NEON, Grandes, ConRango>(p, fin, grandes, desde, hasta);
+    }
+
+    static std::size_t Menores(const char16_t *p, std::size_t n, unsigned tope)
+    {
+        const uint16x8_t t = vdupq_n_u16(std::uint16_t(tope));
+        const auto marca = [t](const char16_t *q) {
+            const auto *u = reinterpret_cast<const std::uint16_t *>(q);
+            return vcombine_u8(vmovn_u16(vcgeq_u16(vld1q_u16(u), t)), vmovn_u16(vcgeq_u16(vld1q_u16(u + 8), t)));
+        };
+        return Primero(p, n, marca, tope);
+    }
+};
+
+// Sixteen UTF-8 bytes in one register, as they are.
+template <>
+struct NEON<char> : NEONComun {
+    using Unidad = char;
+    using Bloque = uint8x16_t;
+    static constexpr int Sesgo = 0;
+
+    static Bloque Carga(const char *p) { return vld1q_u8(reinterpret_cast<const std::uint8_t *>(p)); }
+    static void Copia(const char *p, char *w) { vst1q_u8(reinterpret_cast<std::uint8_t *>(w), Carga(p)); }
+
+    static uint8x16_t Byte(char16_t c)
+    {
+        assert(c >= 2 && c <= 127);
+        return vdupq_n_u8(std::uint8_t(c));
+    }
+
+    static uint8x16_t BytesLatin1(Bloque b) { return vceqq_u8(vandq_u8(b, vdupq_n_u8(0xFE)), vdupq_n_u8(0xC2)); }
+
+    static Marcas Iguales(Bloque b, char16_t c) { return Mascara(vceqq_u8(b, Byte(c))); }
+    static Marcas Latin1(Bloque b) { return Mascara(BytesLatin1(b)); }
+    static bool HayAltos(Bloque b) { return vmaxvq_u8(b) >= 0x80; }
+
+    static std::uint64_t Clave(const char *p, std::size_t largo)
+    {
+        assert(largo >= 1 && largo <= 7);
+        std::uint64_t clave;
+        std::memcpy(&clave, p, sizeof clave);
+        return (clave & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+    }
+
+    template <int N>
+    using Clases = NEONComun::Clases<NEON, N>;
+
+    template <int Grandes, bool ConRango>
+    static Conteo Cuenta(const char *&p, const char *fin, std::u16string_view grandes, char16_t desde,
+                         char16_t hasta)
+    {
+        return NEONComun::Cuenta<NEON, Grandes, ConRango>(p, fin, grandes, desde, hasta);
+    }
+
+    static std::size_t Menores(const char *p, std::size_t n, unsigned tope)
+    {
+        assert(tope == 0x80);
+        return Primero(p, n, [](const char *q) { return vcgeq_u8(Carga(q), vdupq_n_u8(0x80)); }, tope);
+    }
+};
+#endif
+
 // ---- The one dispatch point ------------------------------------------------
 
 #ifdef VELMORA_SSE2
 template <typename Unidad>
 using Juego = SSE2<Unidad>;
+#elif defined(VELMORA_NEON)
+template <typename Unidad>
+using Juego = NEON<Unidad>;
 #else
 template <typename Unidad>
 using Juego = Palabras<Unidad>;

@@ -17,8 +17,11 @@ namespace {
 
 using namespace ConversionesTextoHTML::Vectores;
 
-#ifndef __SSE2__
+#if !defined(__SSE2__) && !defined(__aarch64__)
 static_assert(std::is_same_v<Juego<char16_t>, Palabras<char16_t>>, "a build without SSE2 runs the word version");
+#endif
+#ifdef __aarch64__
+static_assert(std::is_same_v<Juego<char16_t>, NEON<char16_t>>, "aarch64 runs the NEON version");
 #endif
 
 template <typename Unidad>
@@ -86,8 +89,10 @@ std::vector<Fila<Unidad>> Filas()
 template <typename J>
 class Juegos : public testing::Test {};
 
-#ifdef __SSE2__
+#if defined(VELMORA_SSE2)
 using Todos = testing::Types<Palabras<char16_t>, SSE2<char16_t>, Palabras<char>, SSE2<char>>;
+#elif defined(VELMORA_NEON)
+using Todos = testing::Types<Palabras<char16_t>, NEON<char16_t>, Palabras<char>, NEON<char>>;
 #else
 using Todos = testing::Types<Palabras<char16_t>, Palabras<char>>;
 #endif
