@@ -168,6 +168,14 @@ char16_t *Decodificador::DeUtf8(const unsigned char *p, const unsigned char *fin
         }
         if (p == fin)
             break;
+        // Two bytes, the most frequent beyond ASCII in Latin text, without the general reading.
+        while (fin - p >= 2 && p[0] >= 0xC2 && p[0] <= 0xDF && (p[1] & 0xC0) == 0x80) {
+            if constexpr (Escribe)
+                *w++ = char16_t((p[0] & 0x1F) << 6 | (p[1] & 0x3F));
+            p += 2;
+        }
+        if (p == fin || *p < 0x80)
+            continue;
         const int largo = Secuencia(p, std::size_t(fin - p), caracter, tolerante);
         if (largo > 0) {
             if constexpr (Escribe)

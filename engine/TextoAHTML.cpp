@@ -33,9 +33,9 @@ using V = Vectores::Juego<Unidad>;  // the vector helpers of this machine
 constexpr std::size_t LargoMaximo = 8;  // the longest replacement, "&plusmn;"
 constexpr std::size_t BloqueTexto = 4096;  // input units per block
 // A block writes at most LargoMaximo units per unit read (a UTF-8 character of
-// two bytes writes at most eight), and may read three units past its end.
+// two bytes writes at most eight), and may read one unit past its end.
 template <typename Unidad>
-using SalidaHTML = Salida<Unidad, LargoMaximo * (BloqueTexto + 3) + Holgura>;
+using SalidaHTML = Salida<Unidad, LargoMaximo * (BloqueTexto + 1) + Holgura>;
 
 constexpr unsigned PrimeroSustituto = 0xED;  // the first byte of every encoded surrogate
 
@@ -49,15 +49,22 @@ struct Sueltos {
 
 // What every character below 256 becomes under one option word, in units of
 // the text. A character that does not change has its own form: one unit, or
-// in UTF-8 the two bytes of a character from 128 up.
+// in UTF-8 the two bytes of a character from 128 up. In UTF-8 the codes from
+// 256 on are those of Vectores::CodigosUtf8: a byte as it is, and nothing.
 template <typename Unidad>
 class TablaCodificacion {
 public:
+    static constexpr std::size_t Entradas = EsUtf8<Unidad> ? 513 : 256;
+
     constexpr explicit TablaCodificacion(int opciones) : quitaLF_(opciones & OpcionSaltos)
     {
         for (unsigned c = 0; c < 256; ++c) {
             largo_[c] = std::uint8_t(PonCaracter(c, reemplazo_[c].Texto) - reemplazo_[c].Texto);
             propio_[c] = largo_[c];
+        }
+        for (std::size_t c = 256; c < Entradas - 1; ++c) {
+            reemplazo_[c].Texto[0] = Unidad(c - 256);
+            largo_[c] = 1;
         }
         for (std::size_t i = 0; i < Entidades.size(); ++i) {
             if (!Entidades[i].Especial || (opciones & OpcionEntidadesHtml))
@@ -127,13 +134,15 @@ public:
         }
     }
 
-    // Four units below 256 (UTF-8: ASCII). Each store's place is summed from
-    // the lengths alone, so it need not wait for the store before it.
-    Unidad *EscribeCuatro(const Unidad *p, Unidad *w) const
+    // Four units below 256 (UTF-8: ASCII), or four codes of CodigosUtf8. Each
+    // store's place is summed from the lengths alone, so it need not wait for
+    // the store before it.
+    template <typename Codigo>
+    Unidad *EscribeCuatro(const Codigo *p, Unidad *w) const
     {
         std::uint64_t x = 0;  // the four in one load
-        std::memcpy(&x, p, 4 * sizeof(Unidad));
-        constexpr int Ancho = 8 * int(sizeof(Unidad));
+        std::memcpy(&x, p, 4 * sizeof(Codigo));
+        constexpr int Ancho = 8 * int(sizeof(Codigo));
         const auto c = [x](int i) { return unsigned(x >> (Ancho * i)) & ((1u << Ancho) - 1); };
         const std::uint32_t a = largo_[c(0)], ab = a + largo_[c(1)], abc = ab + largo_[c(2)];
         Guarda(c(0), w);
@@ -160,8 +169,8 @@ private:
         cambia_[c] = true;
     }
 
-    std::array<Reemplazo, 256> reemplazo_{};
-    std::array<std::uint8_t, 256> largo_{};
+    std::array<Reemplazo, Entradas> reemplazo_{};
+    std::array<std::uint8_t, Entradas> largo_{};
     std::array<std::uint8_t, 256> propio_{};  // the length of each character's own form
     std::array<bool, 256> cambia_{};
     bool quitaLF_;
@@ -301,8 +310,8 @@ inline bool Pocas(Marcas marcas)
     return (marcas & (marcas - 1)) == 0;
 }
 
-// Maps [p, tope) to w, advances p past what it read (in UTF-8 up to three
-// bytes past tope) and returns the end of what it wrote.
+// Maps [p, tope) to w, advances p past what it read (in UTF-8 one byte past
+// tope when a character straddles it) and returns the end of what it wrote.
 // The text goes on to fin, and the steps may read ahead up to there.
 //
 // Dense text (most steps with something to change) maps every character:
@@ -347,21 +356,15 @@ Unidad *MapeaTramo(const Unidad *&p, const Unidad *const tope, const Unidad *con
             }
         }
         if constexpr (EsUtf8<Unidad>) {
-            // Four bytes at a time wherever they are ASCII, one character at a
-            // time elsewhere; the step may end up to three bytes late.
-            for (const Unidad *const paso = p + Paso; p < paso;) {
-                std::uint32_t x;
-                std::memcpy(&x, p, 4);
-                if (x & 0x80808080u) {
-                    p = tabla.MapeaUno(p, fin, w, une);
-                    continue;
-                }
-                w = tabla.EscribeCuatro(p, w);
-                p += 4;
-                // Only the last byte's LF may have a byte 0xED after it, outside the four.
-                if (tabla.QuitaLF())
-                    une |= Codigo(p[-1]) == LF && Codigo(p[0]) == PrimeroSustituto;
-            }
+            // Each byte's code, a character from 128 to 255 as one, looked up
+            // as UTF-16 units are; the step may take one byte more.
+            std::uint16_t codigos[Paso];
+            bool lf = false;
+            const std::size_t leidos = J::Codigos(p, codigos, lf);
+            for (std::size_t i = 0; i < Paso; i += 4)
+                w = tabla.EscribeCuatro(codigos + i, w);
+            une |= lf && tabla.QuitaLF();
+            p += leidos;
         } else if (J::HayAltos(b)) {
             for (const Unidad *const paso = p + Paso; p < paso;)
                 p = tabla.MapeaUno(p, fin, w, une);

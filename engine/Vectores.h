@@ -27,6 +27,9 @@
 //   Cuenta<G, R>(...) counts three classes of units, for the size of a result
 //   Menores(p, n, t)  the index of the first of the n units at p that is t or
 //                     more (t 0x80 or, in UTF-16, 0x100), or n
+//   Codigos(p, c, lf) UTF-8 only: the code of each of the Paso bytes at p for
+//                     the text-to-HTML table (see CodigosUtf8 below); returns
+//                     how many bytes it took, Paso or Paso + 1
 
 #include <algorithm>
 #include <bit>
@@ -166,6 +169,28 @@ struct Carriles {
     }
 };
 
+// The code of each byte of UTF-8 text for the text-to-HTML table, so that a
+// character from 128 to 255 is looked up whole like any other: an ASCII byte
+// is its own code; 0xC2 or 0xC3 followed by a continuation byte, the code of
+// their character, and that continuation byte 512 (nothing); any other byte
+// b, 256 + b (itself). Reads p[0, n] (one byte beyond the n) and writes n
+// codes; returns n, or n + 1 when the last of them begins a character whose
+// continuation byte it also took. Sets lf when an LF stands right before a
+// byte 0xED. The plain version, which the vector sets must match.
+inline std::size_t CodigosUtf8(const char *p, std::size_t n, std::uint16_t *codigos, bool &lf)
+{
+    const auto b = [p](std::size_t i) { return unsigned(static_cast<unsigned char>(p[i])); };
+    bool resto = false;  // this byte ends a character begun by the one before
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool par = (b(i) & 0xFE) == 0xC2 && (b(i + 1) & 0xC0) == 0x80;
+        codigos[i] = std::uint16_t(resto ? 512 : par ? (b(i) & 1) << 6 | 0x80 | (b(i + 1) & 0x3F)
+                                         : b(i) < 0x80 ? b(i) : 256 + b(i));
+        lf |= b(i) == 10 && b(i + 1) == 0xED;
+        resto = par;
+    }
+    return n + (resto ? 1 : 0);
+}
+
 template <typename Unidad>
 struct Palabras;
 
@@ -228,6 +253,11 @@ struct Palabras<char> : Carriles<char> {
     static constexpr std::uint64_t Bits(Marcas m) { return ((m >> 7) * 0x0102040810204080u) >> 56; }
 
     static std::uint64_t Clave(const char *p, std::size_t largo) { return Recorta(Carga(p), largo); }
+
+    static std::size_t Codigos(const char *p, std::uint16_t *codigos, bool &lf)
+    {
+        return CodigosUtf8(p, Paso, codigos, lf);
+    }
 
     template <int N>
     class Clases {
@@ -453,6 +483,29 @@ struct SSE2<char> : SSE2Comun {
         std::uint64_t clave;
         std::memcpy(&clave, p, sizeof clave);
         return (clave & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+    }
+
+    // CodigosUtf8 for sixteen bytes: each code's low byte and high byte (0, 1
+    // for a byte as it is, 2 for nothing) computed for all lanes, then interleaved.
+    static std::size_t Codigos(const char *p, std::uint16_t *codigos, bool &lf)
+    {
+        const __m128i b = Carga8(p), siguiente = Carga8(p + 1);
+        const auto iguales = [](__m128i x, int c) { return _mm_cmpeq_epi8(x, _mm_set1_epi8(char(c))); };
+        const __m128i par = _mm_and_si128(iguales(_mm_and_si128(b, _mm_set1_epi8(char(0xFE))), 0xC2),
+                                          iguales(_mm_and_si128(siguiente, _mm_set1_epi8(char(0xC0))), 0x80));
+        const __m128i resto = _mm_slli_si128(par, 1);
+        const __m128i propio = _mm_andnot_si128(_mm_or_si128(par, resto), _mm_set1_epi8(-1));
+        const __m128i caracter =
+            _mm_or_si128(_mm_and_si128(iguales(_mm_and_si128(b, _mm_set1_epi8(1)), 1), _mm_set1_epi8(0x40)),
+                         _mm_or_si128(_mm_set1_epi8(char(0x80)), _mm_and_si128(siguiente, _mm_set1_epi8(0x3F))));
+        const __m128i bajo = _mm_or_si128(_mm_and_si128(par, caracter), _mm_and_si128(propio, b));
+        const __m128i alto =
+            _mm_or_si128(_mm_and_si128(resto, _mm_set1_epi8(2)),
+                         _mm_and_si128(_mm_and_si128(propio, _mm_cmplt_epi8(b, _mm_setzero_si128())), _mm_set1_epi8(1)));
+        Guarda16(codigos, _mm_unpacklo_epi8(bajo, alto));
+        Guarda16(codigos + 8, _mm_unpackhi_epi8(bajo, alto));
+        lf |= Mascara(_mm_and_si128(iguales(b, 10), iguales(siguiente, 0xED))) != 0;
+        return 16 + (Mascara(par) >> 15);
     }
 
     template <int N>
@@ -686,6 +739,25 @@ struct NEON<char> : NEONComun {
         std::uint64_t clave;
         std::memcpy(&clave, p, sizeof clave);
         return (clave & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+    }
+
+    // CodigosUtf8 for sixteen bytes, as SSE2 computes them.
+    static std::size_t Codigos(const char *p, std::uint16_t *codigos, bool &lf)
+    {
+        const uint8x16_t b = Carga(p), siguiente = Carga(p + 1);
+        const uint8x16_t par = vandq_u8(vceqq_u8(vandq_u8(b, vdupq_n_u8(0xFE)), vdupq_n_u8(0xC2)),
+                                        vceqq_u8(vandq_u8(siguiente, vdupq_n_u8(0xC0)), vdupq_n_u8(0x80)));
+        const uint8x16_t resto = vextq_u8(vdupq_n_u8(0), par, 15);
+        const uint8x16_t propio = vmvnq_u8(vorrq_u8(par, resto));
+        const uint8x16_t caracter = vorrq_u8(vshlq_n_u8(vandq_u8(b, vdupq_n_u8(1)), 6),
+                                             vorrq_u8(vdupq_n_u8(0x80), vandq_u8(siguiente, vdupq_n_u8(0x3F))));
+        uint8x16x2_t mitades;
+        mitades.val[0] = vorrq_u8(vandq_u8(par, caracter), vandq_u8(propio, b));
+        mitades.val[1] = vorrq_u8(vandq_u8(resto, vdupq_n_u8(2)),
+                                  vandq_u8(vandq_u8(propio, vshrq_n_u8(b, 7)), vdupq_n_u8(1)));
+        vst2q_u8(reinterpret_cast<std::uint8_t *>(codigos), mitades);
+        lf |= vmaxvq_u8(vandq_u8(vceqq_u8(b, vdupq_n_u8(10)), vceqq_u8(siguiente, vdupq_n_u8(0xED)))) != 0;
+        return 16 + (vgetq_lane_u8(par, 15) & 1);
     }
 
     template <int N>

@@ -64,6 +64,7 @@ std::vector<Fila<Unidad>> Filas()
             {"every code the engine looks for", De<char>(u"\r\n \"&<>;\xC2\xA1\xC3\xBF\xC2\xA0#a1\xC3")},
             {"edges of the bytes", De<char>(std::u16string(u"\0\1\2\x7F\x80\x81\xA0\xBF\xC0\xC1\xC2\xC3\xC4\xED\xFE\xFF", 16))},
             {"lone surrogates and markup", De<char>(u"&amp;\xED\xA0\x80<BR>\xED\xB0\x80;&#38;")},
+            {"characters of two bytes at every place", De<char>(u"\xC3\xA9\xC2\xA0\xC3\xC3\xA9a\xC2\xC3\xBFbc\xC3\xA9\n\xED\xC2\x80")},
         };
     } else {
         filas = {
@@ -213,6 +214,25 @@ TYPED_TEST(Juegos, FirstUnitAtOrAboveABound)
                 const std::size_t esperado = std::size_t(
                     std::find_if(p, p + n, [tope](Unidad u) { return Codigo(u) >= tope; }) - p);
                 EXPECT_EQ(J::Menores(p, n, tope), esperado) << fila.nombre << ", bound " << tope;
+            }
+        }
+    }
+}
+
+// The UTF-8 codes of every set against the plain definition, from every start.
+TYPED_TEST(Juegos, Utf8CodesMatchThePlainOnes)
+{
+    using J = TypeParam;
+    using Unidad = typename J::Unidad;
+    if constexpr (sizeof(Unidad) == 1) {
+        for (const Fila<Unidad> &fila : Filas<Unidad>()) {
+            for (std::size_t k = 0; k + J::Paso < fila.unidades.size(); ++k) {
+                std::uint16_t obtenidos[J::Paso], esperados[J::Paso];
+                bool lf = false, lfEsperado = false;
+                const std::size_t leidos = J::Codigos(fila.unidades.data() + k, obtenidos, lf);
+                EXPECT_EQ(leidos, CodigosUtf8(fila.unidades.data() + k, J::Paso, esperados, lfEsperado));
+                EXPECT_TRUE(std::equal(obtenidos, obtenidos + J::Paso, esperados)) << fila.nombre << " from " << k;
+                EXPECT_EQ(lf, lfEsperado);
             }
         }
     }
