@@ -164,6 +164,13 @@ char16_t *Decodificador::DeUtf8(const unsigned char *p, const unsigned char *fin
             p += ascii;
             w += ascii;
         } else {
+            // A step of ASCII and characters of two bytes, as most of Latin text, in one test.
+            if (std::size_t(fin - p) > V<char>::Paso) {
+                if (const std::size_t pares = V<char>::Pares(reinterpret_cast<const char *>(p))) {
+                    p += pares;
+                    continue;
+                }
+            }
             p += V<char>::Menores(reinterpret_cast<const char *>(p), std::size_t(fin - p), 0x80);
         }
         if (p == fin)

@@ -30,6 +30,8 @@
 //   Codigos(p, c, lf) UTF-8 only: the code of each of the Paso bytes at p for
 //                     the text-to-HTML table (see CodigosUtf8 below); returns
 //                     how many bytes it took, Paso or Paso + 1
+//   Pares(p)          UTF-8 only: whether the Paso bytes at p are ASCII and
+//                     whole characters of two bytes (see ParesUtf8 below)
 
 #include <algorithm>
 #include <bit>
@@ -191,6 +193,22 @@ inline std::size_t CodigosUtf8(const char *p, std::size_t n, std::uint16_t *codi
     return n + (resto ? 1 : 0);
 }
 
+// How many bytes from p on are ASCII and valid characters of two bytes (0xC2
+// to 0xDF and a continuation byte), if all of the n at p are, the last
+// perhaps with its continuation byte beyond them: n or n + 1. Otherwise 0.
+// The plain version, which the vector sets must match.
+inline std::size_t ParesUtf8(const char *p, std::size_t n)
+{
+    const auto b = [p](std::size_t i) { return unsigned(static_cast<unsigned char>(p[i])); };
+    std::size_t i = 0;
+    while (i < n) {
+        if (b(i) >= 0x80 && !(b(i) >= 0xC2 && b(i) <= 0xDF && (b(i + 1) & 0xC0) == 0x80))
+            return 0;
+        i += b(i) < 0x80 ? 1 : 2;
+    }
+    return i;
+}
+
 template <typename Unidad>
 struct Palabras;
 
@@ -274,6 +292,14 @@ struct Palabras<char> : Carriles<char> {
         std::memcpy(codigos, mitades, sizeof mitades);
         lf |= (Iguales(x, 10) & Iguales(siguiente, 0xED)) != 0;
         return Paso + (par >> 63);
+    }
+
+    static std::size_t Pares(const char *p)
+    {
+        const Bloque x = Carga(p), siguiente = Carga(p + 1);
+        const Marcas primero = Iguales(x & (Unos * 0xE0), 0xC0) & ~(Iguales(x, 0xC0) | Iguales(x, 0xC1));
+        const Marcas par = primero & Iguales(siguiente & (Unos * 0xC0), 0x80);
+        return (x & Signos) == (par | par << 8) ? Paso + (par >> 63) : 0;
     }
 
     template <int N>
@@ -523,6 +549,16 @@ struct SSE2<char> : SSE2Comun {
         Guarda16(codigos + 8, _mm_unpackhi_epi8(bajo, alto));
         lf |= Mascara(_mm_and_si128(iguales(b, 10), iguales(siguiente, 0xED))) != 0;
         return 16 + (Mascara(par) >> 15);
+    }
+
+    // 0xC2 to 0xDF are -62 to -33 as signed bytes.
+    static std::size_t Pares(const char *p)
+    {
+        const __m128i b = Carga8(p), siguiente = Carga8(p + 1);
+        const __m128i primero = _mm_and_si128(_mm_cmpgt_epi8(b, _mm_set1_epi8(-63)), _mm_cmplt_epi8(b, _mm_set1_epi8(-32)));
+        const Marcas par = Mascara(_mm_and_si128(
+            primero, _mm_cmpeq_epi8(_mm_and_si128(siguiente, _mm_set1_epi8(char(0xC0))), _mm_set1_epi8(char(0x80)))));
+        return Mascara(b) == ((par | par << 1) & 0xFFFF) ? 16 + (par >> 15) : 0;
     }
 
     template <int N>
@@ -775,6 +811,17 @@ struct NEON<char> : NEONComun {
         vst2q_u8(reinterpret_cast<std::uint8_t *>(codigos), mitades);
         lf |= vmaxvq_u8(vandq_u8(vceqq_u8(b, vdupq_n_u8(10)), vceqq_u8(siguiente, vdupq_n_u8(0xED)))) != 0;
         return 16 + (vgetq_lane_u8(par, 15) & 1);
+    }
+
+    static std::size_t Pares(const char *p)
+    {
+        const uint8x16_t b = Carga(p), siguiente = Carga(p + 1);
+        const uint8x16_t par = vandq_u8(vandq_u8(vcgeq_u8(b, vdupq_n_u8(0xC2)), vcleq_u8(b, vdupq_n_u8(0xDF))),
+                                        vceqq_u8(vandq_u8(siguiente, vdupq_n_u8(0xC0)), vdupq_n_u8(0x80)));
+        const uint8x16_t resto = vextq_u8(vdupq_n_u8(0), par, 15);
+        return Mascara(vcgeq_u8(b, vdupq_n_u8(0x80))) == Mascara(vorrq_u8(par, resto))
+                   ? 16 + (vgetq_lane_u8(par, 15) & 1)
+                   : 0;
     }
 
     template <int N>

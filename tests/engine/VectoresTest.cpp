@@ -65,6 +65,7 @@ std::vector<Fila<Unidad>> Filas()
             {"edges of the bytes", De<char>(std::u16string(u"\0\1\2\x7F\x80\x81\xA0\xBF\xC0\xC1\xC2\xC3\xC4\xED\xFE\xFF", 16))},
             {"lone surrogates and markup", De<char>(u"&amp;\xED\xA0\x80<BR>\xED\xB0\x80;&#38;")},
             {"characters of two bytes at every place", De<char>(u"\xC3\xA9\xC2\xA0\xC3\xC3\xA9a\xC2\xC3\xBFbc\xC3\xA9\n\xED\xC2\x80")},
+            {"valid characters of two bytes", De<char>(u"ab\xC2\x80\xDF\xBF\xC3\xA9xyz\xC3\xB1\xD0\x96\xC2\xA0\xC2\xBF\xC3\x80" u"1234\xCE\xB1")},
         };
     } else {
         filas = {
@@ -219,7 +220,8 @@ TYPED_TEST(Juegos, FirstUnitAtOrAboveABound)
     }
 }
 
-// The UTF-8 codes of every set against the plain definition, from every start.
+// The UTF-8 codes and the test for two-byte characters of every set against
+// the plain definitions, from every start.
 TYPED_TEST(Juegos, Utf8CodesMatchThePlainOnes)
 {
     using J = TypeParam;
@@ -233,6 +235,8 @@ TYPED_TEST(Juegos, Utf8CodesMatchThePlainOnes)
                 EXPECT_EQ(leidos, CodigosUtf8(fila.unidades.data() + k, J::Paso, esperados, lfEsperado));
                 EXPECT_TRUE(std::equal(obtenidos, obtenidos + J::Paso, esperados)) << fila.nombre << " from " << k;
                 EXPECT_EQ(lf, lfEsperado);
+                EXPECT_EQ(J::Pares(fila.unidades.data() + k), ParesUtf8(fila.unidades.data() + k, J::Paso))
+                    << fila.nombre << " from " << k;
             }
         }
     }
