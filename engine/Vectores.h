@@ -738,9 +738,13 @@ struct NEON<char16_t> : NEONComun {
     static std::uint64_t Clave(const char16_t *p, std::size_t largo)
     {
         assert(largo >= 1 && largo <= 7);
+        return (Ocho(p) & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+    }
+
+    static std::uint64_t Ocho(const char16_t *p)
+    {
         const uint8x8_t v = vqmovn_u16(vld1q_u16(reinterpret_cast<const std::uint16_t *>(p)));
-        const std::uint64_t clave = vget_lane_u64(vreinterpret_u64_u8(v), 0);
-        return (clave & ((std::uint64_t(1) << (8 * largo)) - 1)) | std::uint64_t(largo) << 56;
+        return vget_lane_u64(vreinterpret_u64_u8(v), 0);
     }
 
     template <int N>

@@ -196,6 +196,13 @@ TYPED_TEST(Juegos, KeyHoldsTheLowBytesAndNoBodyByteForHighUnits)
                     EXPECT_TRUE(byte == 0 || byte == 0xFF) << i;
             }
         }
+        if constexpr (sizeof(Unidad) == 2) {
+            const std::uint64_t ocho = J::Ocho(fila.unidades.data());
+            for (std::size_t i = 0; i < 8; ++i) {
+                const unsigned byte = unsigned(ocho >> (8 * i) & 0xFF), u = Codigo(fila.unidades[i]);
+                EXPECT_TRUE(u < 256 ? byte == u : byte == 0 || byte > 0x7F) << "eight bytes, " << i;
+            }
+        }
     }
 }
 
