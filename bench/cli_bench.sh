@@ -11,6 +11,7 @@
 #   WORK_DIR         where the corpus is made or reused (default: a new temporary folder)
 #   RUNS=n           runs per command (default 20)
 #   RUNS_HTML5=n     runs per command of the --html5 rows (default 5); HTML5=0 leaves them out
+#   RUNS_UTF8=n      runs per command of the 100 MB UTF-8 rows (default 5); UTF8=0 leaves them out
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -159,5 +160,31 @@ EOF
         tee -a "$work/cli_bench.md"
 }
 [ "${HTML5:-1}" = 0 ] || html5
+
+# UTF-8 in and out, the default: 100 MB of the prose corpus to HTML with
+# options 58, and that HTML back to text with options 18, each into a pipe,
+# against cat on the same file. CPU time (user and system) is what counts.
+utf8() {
+    [ -f corpus100.utf8.txt ] || python3 "$here/cli_corpus.py" corpus100.latin1.txt corpus100.utf8.txt 100
+    [ -f corpus100.html ] || "$vc" --options 58 corpus100.utf8.txt >corpus100.html
+    local runs=${RUNS_UTF8:-5}
+    hyperfine -N --output=pipe --warmup 1 --runs "$runs" --style basic --export-json 8-utf8.json \
+        -n "to HTML 58" "$vc --options 58 corpus100.utf8.txt" -n "cat text" "cat corpus100.utf8.txt" \
+        -n "to text 18" "$vc --to-text --options 18 corpus100.html" -n "cat HTML" "cat corpus100.html" >&2
+    python3 - "$work" "$runs" "$(cut -d' ' -f1-3 /proc/loadavg)" <<'EOF' | tee -a "$work/cli_bench.md"
+import json, pathlib, sys
+
+work, runs, load = pathlib.Path(sys.argv[1]), sys.argv[2], sys.argv[3]
+cpu = {r["command"]: r["user"] + r["system"] for r in json.loads((work / "8-utf8.json").read_text())["results"]}
+print(f"\nUTF-8, 100 MB of prose, into a pipe; {runs} runs each (hyperfine), load average {load} at the end.\n")
+print("| Case | velmora-convert CPU (ms) | cat CPU (ms) | Times cat | Target |")
+print("|---|---:|---:|---:|---:|")
+for case, peer, target in (("to HTML 58", "cat text", 5), ("to text 18", "cat HTML", 6)):
+    ratio = cpu[case] / cpu[peer]
+    print(f"| {case} | {cpu[case] * 1000:.0f} | {cpu[peer] * 1000:.0f} | {ratio:.1f} | {target}"
+          f" {'met' if ratio <= target else 'NOT MET'} |")
+EOF
+}
+[ "${UTF8:-1}" = 0 ] || utf8
 
 echo "(tables and raw timings in $work)" >&2
