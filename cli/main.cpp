@@ -43,12 +43,15 @@ Exit status: 0 done, 1 file error, 2 bad usage or invalid input.
 
 std::string Linea(std::string_view marca, std::string_view ayuda, std::string_view bit = {})
 {
-    std::string linea = "  " + std::string(marca);
+    std::string linea(2, ' ');
+    linea += marca;
     linea.resize(std::max<std::size_t>(linea.size() + 1, 20), ' ');
     linea += ayuda;
     if (!bit.empty()) {
         linea.resize(std::max(linea.size() + 1, 71 - bit.size()), ' ');
-        linea += "(" + std::string(bit) + ")";
+        linea += '(';
+        linea += bit;
+        linea += ')';
     }
     return linea + "\n";
 }

@@ -3,6 +3,7 @@
 #include "AccesoCuadro.h"
 #include "Catalogo.h"
 #include "Codificaciones.h"
+#include "Saltos.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -93,35 +94,6 @@ QString AQString(std::string_view utf8)
     return texto;
 }
 
-// Whether every CR is followed by LF and every LF follows a CR.
-bool SoloCRLF(const char *inicio, const char *fin)
-{
-    for (auto *p = inicio; (p = static_cast<const char *>(std::memchr(p, '\n', std::size_t(fin - p)))); ++p) {
-        if (p == inicio || p[-1] != '\r')
-            return false;
-    }
-    for (auto *p = inicio; (p = static_cast<const char *>(std::memchr(p, '\r', std::size_t(fin - p)))); ++p) {
-        if (p + 1 == fin || p[1] != '\n')
-            return false;
-    }
-    return true;
-}
-
-// Every LF, CR and CR LF of [p, fin) as CR LF at d, which has room for twice as many bytes.
-char *PoneCRLF(const char *p, const char *fin, char *d)
-{
-    for (; p != fin; ++p) {
-        if (*p == '\r' || *p == '\n') {
-            *d++ = '\r', *d++ = '\n';
-            if (*p == '\r' && p + 1 != fin && p[1] == '\n')
-                ++p;
-        } else {
-            *d++ = *p;
-        }
-    }
-    return d;
-}
-
 }  // namespace
 
 std::string_view CuadroTexto::Bytes() const
@@ -169,6 +141,7 @@ void CuadroTexto::PoneUnidades(std::u16string_view texto, bool deFuera)
     std::string trozo(3 * Trozo + Codificaciones::Codificador::Retenidos, '\0');
     std::string saltos(deFuera ? 2 * trozo.size() : 0, '\0');
     Codificaciones::Codificador escritor(Codificacion::Utf8, Politica::Tolerante);
+    Saltos::ACRLF<char> crlf;
     std::size_t bytes = 0;
     for (std::size_t desde = 0; desde < texto.size();) {
         std::size_t hasta = std::min(texto.size(), desde + Trozo);
@@ -178,8 +151,8 @@ void CuadroTexto::PoneUnidades(std::u16string_view texto, bool deFuera)
         if (hasta == texto.size())
             fin = escritor.Termina(const_cast<char *>(fin));
         std::string_view pieza(trozo.data(), std::size_t(fin - trozo.data()));
-        if (deFuera && !SoloCRLF(pieza.data(), pieza.data() + pieza.size()))
-            pieza = {saltos.data(), std::size_t(PoneCRLF(pieza.data(), pieza.data() + pieza.size(), saltos.data()) - saltos.data())};
+        if (deFuera && !crlf.Intacto(pieza))
+            pieza = {saltos.data(), std::size_t(crlf.Normaliza(pieza, saltos.data()) - saltos.data())};
         bytes += pieza.size();
         const double porUnidad = double(bytes) / double(hasta);
         AnadeTexto(pieza, std::size_t(porUnidad * double(texto.size()) * 1.01) + Trozo);
@@ -294,14 +267,14 @@ void CuadroTexto::MuestraPartido()
 
 QByteArray CuadroTexto::ConCRLF(QByteArray bytes)
 {
-    const char *inicio = bytes.constData();
-    const char *fin = inicio + bytes.size();
-    if (SoloCRLF(inicio, fin))
+    Saltos::ACRLF<char> crlf;
+    const std::string_view texto(bytes.constData(), std::size_t(bytes.size()));
+    if (crlf.Intacto(texto))
         return bytes;
 
     // At most two bytes for each one.
     QByteArray salida(bytes.size() * 2, Qt::Uninitialized);
-    salida.truncate(PoneCRLF(inicio, fin, salida.data()) - salida.constData());
+    salida.truncate(crlf.Normaliza(texto, salida.data()) - salida.constData());
     salida.squeeze();
     return salida;
 }
