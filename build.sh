@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian or Ubuntu machine for Velmora, builds it, and starts it or tests it.
 #
 #   ./build.sh run    install what is missing, build, start the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of the engine beside the literal model and a plain copy of the
 // same UTF-16 text, counted as input characters per second. Every case
 // measures the whole call, including the owning std::u16string it returns.

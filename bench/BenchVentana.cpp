@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a user meets it: the time from start to the first shown
 // window; paste-convert-copy of 10, 50 and 100 MB texts, from the click to
 // the green light with the result on the clipboard, with the longest time the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times whole processes on the same ~10 MB corpus, side by side in one run:
 # velmora-convert, Python 3 (str.translate with exactly our output, and
 # html.escape), GNU recode (latin1..html, html..latin1) and cat as the floor.

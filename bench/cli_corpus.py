@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a deterministic Spanish-like prose corpus for bench/cli_bench.sh.
 
 usage: cli_corpus.py OUT_LATIN1 OUT_UTF8 [MEGABYTES]

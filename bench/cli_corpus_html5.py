@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a deterministic corpus of HTML text for the --html5 rows of
 bench/cli_bench.sh: Spanish- and English-like prose in UTF-8 where about a
 fifth of the words hold a character reference, mostly the ones real pages

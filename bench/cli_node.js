@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // node's HTML decoders for the --html5 rows of bench/cli_bench.sh: the whole
 // file read as one string, decoded, written to standard output.
 //

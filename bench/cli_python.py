@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Python comparison points for bench/cli_bench.sh.
 
 usage: cli_python.py translate8|translate0|escape|unescape FILE ENCODING

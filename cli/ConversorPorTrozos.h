@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Converts one input as it is read, a piece at a time, and gives exactly the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-convert: the conversion engine of Velmora for files, pipes and scripts.
 
 #include "Archivos.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # QScintilla for Qt 6, which ships no CMake package: its header folder, its
 # library and its version, read from Qsci/qsciglobal.h.
 #

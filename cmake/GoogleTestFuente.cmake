@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # GoogleTest for the test programs. A native build uses the installed library
 # (libgtest-dev); a cross build compiles it for the target from Debian's
 # sources (googletest), since no library for the target is installed.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Wine builds its prefix on first start, which takes longer than test discovery
 # waits for a program to list its tests; so the build sets it up beforehand.
 # Wine's notes about that (a missing 32-bit part, "configuration updated") go to

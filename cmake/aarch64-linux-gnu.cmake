@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiles for 64-bit ARM Linux with Debian's g++-aarch64-linux-gnu and
 # runs what it builds (tests, test discovery) under qemu-user.
 set(CMAKE_SYSTEM_NAME Linux)

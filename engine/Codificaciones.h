@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The byte encodings of Velmora's texts, between bytes and UTF-16 code units:

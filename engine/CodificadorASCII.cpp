@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text to HTML in pure ASCII (see ConversionesHTML5.h).
 //
 // Every character maps on its own, so a piece can end anywhere but inside a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HTML to text, reading references as the HTML standard does (see
 // ConversionesHTML5.h).
 //

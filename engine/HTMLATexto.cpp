@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HTML to text.
 //
 // Why one pass gives the result of the whole sequence of replace-alls: apart

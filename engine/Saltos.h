@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Line breaks of text that enters from outside (a file, the clipboard, a drop)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text to HTML.
 //
 // Why one pass gives the result of the whole sequence of replace-alls: every

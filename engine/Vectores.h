@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Vector helpers for the engine's hot loops: one set per instruction set and

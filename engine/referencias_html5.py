@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes ReferenciasHTML5.h, every named character reference of HTML, from
 Python's own copy of the standard's table (html.entities.html5).
 
@@ -76,6 +77,7 @@ def main():
     c1 = [bytes([b]).decode("cp1252", errors="ignore") or chr(b) for b in range(0x80, 0xA0)]
 
     salida = [
+        "// SPDX-License-Identifier: GPL-3.0-or-later",
         "#pragma once",
         "",
         "// Every named character reference of HTML, written by referencias_html5.py from",

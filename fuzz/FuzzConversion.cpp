@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the engine must give exactly what the literal model gives,
 // and on the generalised UTF-8 of the same units the UTF-8 of that result;
 // the stream must give both too, with the text cut into pieces whose sizes

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by "cmake --install" for the portable folder on Linux: copies into it the Qt and
 # QScintilla libraries the window needs, with the Qt plugins it loads and Qt's translations,
 # so that the folder runs where neither is installed. What every Linux desktop has stays

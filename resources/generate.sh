@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every GIF, velmora.ico and the desktop icons in hicolor/ from the SVG sources.
 #
 # Needs: librsvg2-bin (rsvg-convert), python3-pil (Pillow for Debian's

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turn an RGBA PNG rendered by rsvg-convert into a single-frame palette GIF.
 
 usage: togif.py IN.png OUT.gif COLORS (--transparent | --background '#rrggbb')

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Velmora.cfg as a whole: its key table, the reading of a file into the marks

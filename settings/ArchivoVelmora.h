@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Velmora.cfg on disk, for the window: where it is, its reading at start and

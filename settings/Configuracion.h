@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The line functions of the settings file Velmora.cfg: keys and values, yes

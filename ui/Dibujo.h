@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An image of the resources, sharp on a screen at 200 %: there its @2x

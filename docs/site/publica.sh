@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lays out the web pages in DEST, ready to copy to the web host's root, with
 # their images taken from resources/ and the screenshot from docs/, so the
 # site never holds copies of its own.

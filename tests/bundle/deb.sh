@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cpack -G DEB gives velmora_VERSION_ARCH.deb in the system layout: its control fields, with
 # dependencies computed from the programs; its files, root's, under /usr only, with the manual
 # pages and changelog compressed and the copyright where Debian expects them, and no settings

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The man page renders without warnings, names every option that --help prints,
 # and lists no option that --help has dropped.
 #   man_page.sh VELMORA-CONVERT MAN-PAGE

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # velmora-desktop adds the menu entry and icons of an unpacked bundle for the current
 # user and removes them again, whatever characters the bundle's path holds, and
 # touches nothing else.

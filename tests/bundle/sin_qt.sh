@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The portable folder's window shows on an X server in a mount namespace where the system's
 # Qt and QScintilla, and its copy of every library the folder carries, are covered by
 # /dev/null and Qt's plugin folder by an empty one; there the build's own window cannot start.

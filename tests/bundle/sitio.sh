@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Publishes the web pages to a scratch folder and checks that every image a
 # page shows, and the screenshot the AppStream file points at, is there.
 set -eu

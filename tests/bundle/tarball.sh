@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPack's tarball unpacks to one folder that holds the whole bundle, and its
 # velmora-convert runs from there. With the window, the folder carries Qt and
 # its plugins, and leaves the system's own libraries (C library, libGL, X11) outside.

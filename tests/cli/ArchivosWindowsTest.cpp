@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-convert.exe started as a Windows process, with Unicode file names,
 // its standard streams redirected to files, in a private folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-convert run as a process on files in a private folder, plus its
 // piecewise conversion and encoder driven directly.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """velmora-convert --to-text --html5 against Python's html.unescape, on random
 texts made of the table's names, numeric forms, cut and semicolon-less forms
 and noise, and on a few page extracts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte encodings, whole and as streams cut anywhere. The strict failures
 // and their offsets are pinned by velmora-convert's tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Codificaciones.h"
 #include "ConversionesTextoHTML.h"
 #include "ModeloLiteral.h"

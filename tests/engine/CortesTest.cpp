@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text in pieces: wherever a text is cut, the stream must give the whole
 // text's result, in UTF-16 and in UTF-8, and it must write out as it reads
 // whatever the shape of the text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entity table written out entry by entry, independent of the engine's
 // own table, so that a wrong name, code or flag in any entry fails here.
 

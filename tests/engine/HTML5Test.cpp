@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The --html5 conversions: cases the differential test against Python would
 // hide in its noise, any cut of the input, both unit types, and the round trip.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every set of vector helpers against the plain definition of what it marks,
 // on the same units: the codes the engine looks for, the edges where
 // narrowing or lane arithmetic could confuse one code with another, and

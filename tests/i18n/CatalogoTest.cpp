@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface texts, spelled out here once more rather than read from the
 // catalogue, so that a typo in any of its cells fails a row.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout arithmetic without a window: each row an outer size in twips
 // and where every control lands, in pixels worked out by hand.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program on the current X server under openbox, once openbox manages
 # the screen, and ends openbox afterwards.
 openbox --sm-disable >/dev/null 2>&1 &

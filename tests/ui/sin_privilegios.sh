@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a window test program as an unprivileged user, from a folder of its
 # own, so that folder and file permissions bind as they do for users. As a
 # user already, it just runs the program.

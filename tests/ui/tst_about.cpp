@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box and the web links: its texts, its single instance, the keys
 // that close it, the pages each link opens, the online help item, and the
 // program ending only when both windows are closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the main window and the processing light: conversion from
 // buttons and menus, the direction and the options read from the check marks,
 // each state with its light and enabled buttons, and the clipboard commands.

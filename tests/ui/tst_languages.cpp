@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four interface languages: what each one shows, what stays the same in
 // all of them, the message for a language that does not exist, and the
 // language read back from the check marks.

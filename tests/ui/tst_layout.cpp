@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout of the main window at its design size, at its minimum, grown,
 // very large and after minimising. Sizes are in twips, 15 to the pixel; the
 // outer size is the client size plus 120 x 675 twips.

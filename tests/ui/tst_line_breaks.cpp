@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line breaks and no-break spaces on their way between the two boxes, the
 // conversion and the clipboard. The boxes keep every CR, LF and CR LF they
 // are given; text entering from outside has its breaks made CR LF on the way

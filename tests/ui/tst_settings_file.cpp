@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file Velmora.cfg: how the window reads it line by line at
 // start, and the ten lines it writes back at close, byte for byte.
 

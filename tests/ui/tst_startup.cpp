@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown of the main window: the title, the state it opens in
 // with and without a settings file, and the settings written by every way of
 // closing it.

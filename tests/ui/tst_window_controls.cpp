@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it opens: its controls and menus, their images, the text
 // boxes, the keyboard order and the check marks when there is no settings file.
 
