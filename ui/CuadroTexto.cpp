@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,15 @@
 #include <cstring>
 #include <memory>
 #include <vector>
+
+namespace {
+
+// The notices the box asks the editor for: before an insertion (which may
+// still be changed then), before it is made, before a deletion.
+constexpr unsigned long Avisos = QsciScintillaBase::SC_MOD_INSERTCHECK | QsciScintillaBase::SC_MOD_BEFOREINSERT
+                                 | QsciScintillaBase::SC_MOD_BEFOREDELETE;
+
+}  // namespace
 
 CuadroTexto::CuadroTexto(QWidget *parent)
     : QsciScintilla(parent)
@@ -54,8 +64,8 @@ CuadroTexto::CuadroTexto(QWidget *parent)
     // after a change has the editor count every character before it, for the
     // accessibility bridge, at every typed key. textChanged() comes with the
     // notice before.
-    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
-    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &CuadroTexto::textChanged);
+    SendScintilla(SCI_SETMODEVENTMASK, Avisos);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &CuadroTexto::Modificado);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this] { AccesoCuadro::AvisaCursor(this); });
     // The breaks of long lines in grey.
     SendScintilla(SCI_INDICSETSTYLE, 8UL, long(INDIC_TEXTFORE));
@@ -232,7 +242,7 @@ void CuadroTexto::TerminaTexto()
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_SETSAVEPOINT);
-    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+    SendScintilla(SCI_SETMODEVENTMASK, Avisos);
     // The horizontal range starts again from the new text's lines.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETXOFFSET, 0UL);
@@ -266,6 +276,48 @@ void CuadroTexto::MuestraPartido()
     }
 }
 
+void CuadroTexto::Modificado(int posicion, int tipo, const char *, int largo)
+{
+    if (!(tipo & SC_MOD_INSERTCHECK)) {
+        emit textChanged();
+        return;
+    }
+    // This notice comes without the text: a paste's or a drop's is kept as it
+    // enters. A typed key lengthens a line by a character, which costs little.
+    std::string insertado;
+    insertado.swap(entrante_);
+    if (moviendo_ || insertado.size() != std::size_t(largo) || !HaceLineaLarga(std::size_t(posicion), insertado))
+        return;
+    // The editor would lay the new line out whole before the next repaint
+    // (to place the caret), and the document may not change during this
+    // notice: it inserts nothing, and the whole text is given again, shown
+    // as any text with long lines is.
+    std::string nuevo;
+    nuevo.reserve(Bytes().size() + insertado.size());
+    const std::string_view actual = Bytes();
+    nuevo.append(actual.substr(0, std::size_t(posicion))).append(insertado).append(actual.substr(std::size_t(posicion)));
+    SendScintilla(SCI_CHANGEINSERTION, 0UL, "");
+    QMetaObject::invokeMethod(this, [this, nuevo = std::move(nuevo)] { PoneBytes(nuevo); }, Qt::QueuedConnection);
+}
+
+// Whether inserting at posicion makes a line longer than the limit. Only
+// the line at posicion and the inserted text are read, and nothing at all
+// while their bytes, never fewer than their characters, are within it.
+bool CuadroTexto::HaceLineaLarga(std::size_t posicion, std::string_view insertado) const
+{
+    const long linea = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(posicion));
+    const auto inicio = std::size_t(SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(linea)));
+    const auto fin = std::size_t(SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(linea)));
+    if (fin - inicio + insertado.size() <= LineasLargas::Limite)
+        return false;
+    const auto *p = reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, inicio, long(fin - inicio)));
+    std::string lineas(p, posicion - inicio);
+    lineas.append(insertado).append(p + (posicion - inicio), fin - posicion);
+    bool larga = false;
+    LineasLargas::Cortes(lineas, [&](std::size_t) { larga = true; });
+    return larga;
+}
+
 QByteArray CuadroTexto::ConCRLF(QByteArray bytes)
 {
     Saltos::ACRLF<char> crlf;
@@ -282,7 +334,13 @@ QByteArray CuadroTexto::ConCRLF(QByteArray bytes)
 
 QByteArray CuadroTexto::fromMimeData(const QMimeData *source, bool &rectangular) const
 {
-    return ConCRLF(QsciScintilla::fromMimeData(source, rectangular));
+    QByteArray bytes = ConCRLF(QsciScintilla::fromMimeData(source, rectangular));
+    if (!rectangular) {
+        // For the insertion that follows at once; gone after it in any case.
+        entrante_.assign(bytes.constData(), std::size_t(bytes.size()));
+        QTimer::singleShot(0, this, [this] { std::string().swap(entrante_); });
+    }
+    return bytes;
 }
 
 // A copied or dragged selection: the exact characters it covers, NUL and
@@ -365,7 +423,11 @@ void CuadroTexto::dragMoveEvent(QDragMoveEvent *event)
 
 void CuadroTexto::dropEvent(QDropEvent *event)
 {
+    // A move inside the box deletes its source after the insertion, so the
+    // insertion is left alone: it takes text the box already shows.
+    moviendo_ = event->source() == this || event->source() == viewport();
     QsciScintilla::dropEvent(event);
+    moviendo_ = false;
     CopiaEntreCajas(event);
 }
 

@@ -11,7 +11,9 @@
 //
 // A text with a line of more than LineasLargas::Limite characters is shown
 // with its long lines broken into rows, each break marked with "↵", and the
-// box is read-only until its whole text is replaced; a hint says so. Reading
+// box is read-only until its whole text is replaced; a hint says so. A paste
+// or drop that would make such a line gives the whole text again in that
+// form, on the next turn of the event loop. Reading
 // the text, copying or dragging a selection give the exact characters, never
 // the marks.
 //
@@ -85,6 +87,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void Modificado(int posicion, int tipo, const char *, int largo);
+    bool HaceLineaLarga(std::size_t posicion, std::string_view insertado) const;
     void PoneUnidades(std::u16string_view texto, bool deFuera);
     bool PasaLimite(std::string_view utf8);
     void Agranda(std::size_t necesario, std::size_t esperado);
@@ -105,6 +109,10 @@ private:
     std::size_t largo_ = 0;
     std::size_t capacidad_ = 0;
 
+    // A pasted or dropped text on its way in, and whether a drop moves text
+    // inside the box.
+    mutable std::string entrante_;
+    bool moviendo_ = false;
     bool callada_ = false;
     std::size_t idioma_ = 0;
     QLabel *aviso_;

@@ -117,6 +117,10 @@ void LineBreaksTest::breaksEnteringTheSourceBoxBecomeCrLf_data()
     QTest::newRow("a 200,000-character line is pasted, converted and copied exactly")
         << "cmdPegayCopia" << QStringList{"mnuEntidadesHtml"} << linea << linea
         << QString::fromUtf8("a&ntilde;&lt;").repeated(66'667);
+    QTest::newRow("a 200,000-character line given by Ctrl+V is shown broken")
+        << "Ctrl+V" << QStringList{"mnuEntidadesHtml"} << linea << linea << QString::fromUtf8("a&ntilde;&lt;").repeated(66'667);
+    QTest::newRow("a 200,000-character line dropped is shown broken")
+        << "drop" << QStringList{"mnuEntidadesHtml"} << linea << linea << QString::fromUtf8("a&ntilde;&lt;").repeated(66'667);
     QTest::newRow("a typed Return is CR LF") << "typed" << saltos << "a<Return>b" << "a\r\nb" << "a<BR>\r\nb";
     QTest::newRow("a typed Shift+Return is CR LF") << "typed" << saltos << "a<Shift+Return>b" << "a\r\nb" << "a<BR>\r\nb";
     QTest::newRow("without line processing a pasted break reaches the result as CR LF")
@@ -157,6 +161,7 @@ void LineBreaksTest::breaksEnteringTheSourceBoxBecomeCrLf()
                         origen.contains(QLatin1String("Shift")) ? Qt::ShiftModifier : Qt::NoModifier);
         QTest::keyClicks(caja, partes[1]);
     }
+    QCoreApplication::processEvents();  // a long line is shown on the next turn
     QCOMPARE(Texto(ventana.get(), "sOriginal"), enCaja);
     QCOMPARE(caja->LineasPartidas(), enCaja.size() > qsizetype(LineasLargas::Limite));
 
