@@ -153,6 +153,17 @@ EntradaInvalida Mensaje(const Codificaciones::FalloDeCodificacion &fallo, Codifi
                            NombreDe(codificacion) + ", output" + donde);
 }
 
+// Runs a step of the codec, its failure said as invalid input in codificacion.
+template <typename F>
+void EnCodificacion(Codificacion codificacion, F paso)
+{
+    try {
+        paso();
+    } catch (const Codificaciones::FalloDeCodificacion &fallo) {
+        throw Mensaje(fallo, codificacion);
+    }
+}
+
 class ConversorPorTrozos::Tuberia {
 public:
     virtual ~Tuberia() = default;
@@ -188,27 +199,17 @@ public:
 
     void Anade(std::string_view bytes) override
     {
-        Lee([&] { lector_.Valida(bytes); });
+        EnCodificacion(Codificacion::Utf8, [&] { lector_.Valida(bytes); });
         Escribe(escribe_, pasos_.Convierte(bytes, false), pasos_.Imposible());
     }
 
     void Termina() override
     {
-        Lee([&] { lector_.Termina(nullptr); });
+        EnCodificacion(Codificacion::Utf8, [&] { lector_.Termina(nullptr); });
         Escribe(escribe_, pasos_.Convierte({}, true), pasos_.Imposible());
     }
 
 private:
-    template <typename F>
-    void Lee(F lee)
-    {
-        try {
-            lee();
-        } catch (const Codificaciones::FalloDeCodificacion &fallo) {
-            throw Mensaje(fallo, Codificacion::Utf8);
-        }
-    }
-
     Codificaciones::Decodificador lector_{Codificacion::Utf8, Politica::Estricta};
     Pasos<char> pasos_;
     ConversorPorTrozos::Escritor escribe_;
@@ -226,32 +227,22 @@ public:
     {
         char16_t *const inicio = Espacio(unidades_, 0, bytes.size() + Codificaciones::Decodificador::Retenidos);
         char16_t *fin = nullptr;
-        Traduce([&] { fin = decodificador_.Decodifica(bytes, inicio); });
+        EnCodificacion(juego_, [&] { fin = decodificador_.Decodifica(bytes, inicio); });
         Escribe(pasos_.Convierte({inicio, std::size_t(fin - inicio)}, false), false);
     }
 
     void Termina() override
     {
-        Traduce([&] { decodificador_.Termina(nullptr); });  // strict: writes nothing, or throws
+        EnCodificacion(juego_, [&] { decodificador_.Termina(nullptr); });  // strict: writes nothing, or throws
         Escribe(pasos_.Convierte({}, true), true);
     }
 
 private:
-    template <typename F>
-    void Traduce(F f)
-    {
-        try {
-            f();
-        } catch (const Codificaciones::FalloDeCodificacion &fallo) {
-            throw Mensaje(fallo, juego_);
-        }
-    }
-
     void Escribe(std::u16string_view texto, bool ultimo)
     {
         char *const inicio = Espacio(bytes_, 0, 3 * texto.size() + 2 * Codificaciones::Codificador::Retenidos);
         char *fin = nullptr;
-        Traduce([&] {
+        EnCodificacion(juego_, [&] {
             fin = codificador_.Codifica(texto, inicio);
             if (ultimo)
                 fin = codificador_.Termina(fin);

@@ -292,9 +292,9 @@ void CuadroTexto::Modificado(int posicion, int tipo, const char *, int largo)
     // (to place the caret), and the document may not change during this
     // notice: it inserts nothing, and the whole text is given again, shown
     // as any text with long lines is.
-    std::string nuevo;
-    nuevo.reserve(Bytes().size() + insertado.size());
     const std::string_view actual = Bytes();
+    std::string nuevo;
+    nuevo.reserve(actual.size() + insertado.size());
     nuevo.append(actual.substr(0, std::size_t(posicion))).append(insertado).append(actual.substr(std::size_t(posicion)));
     SendScintilla(SCI_CHANGEINSERTION, 0UL, "");
     QMetaObject::invokeMethod(this, [this, nuevo = std::move(nuevo)] { PoneBytes(nuevo); }, Qt::QueuedConnection);
